@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/main/BazelotWindow.h"
+
+// The Russian main window, the one the program starts with.
+class frmBazelot_rus : public BazelotWindow {
+    Q_OBJECT
+
+public:
+    explicit frmBazelot_rus(QWidget* parent = nullptr);
+};
