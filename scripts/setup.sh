@@ -7,7 +7,7 @@ packages=(
     # build
     g++ cmake ninja-build qt6-base-dev libgl-dev
     # Cyrillic glyphs for the Russian window, a virtual display and screenshots
-    fonts-dejavu-core xvfb xauth imagemagick
+    fonts-dejavu-core xvfb xauth imagemagick x11-utils
     # sanitizers, libFuzzer and the benchmark
     clang libclang-rt-dev libbenchmark-dev
     # the Windows registry layer and version resources, checked under Wine
