@@ -128,6 +128,7 @@ void BazelotWindow::buildControls() {
         frame->setObjectName(QString::fromLatin1(layout.frameName));
         frame->setGeometry(fromTwips(120, layout.frameTop, 4095, 2295));
 
+        // Only the input box upper-cases what is typed.
         QLineEdit* box = f == 0 ? new UpperCaseLineEdit(frame) : new QLineEdit(frame);
         box->setObjectName(QString::fromLatin1(layout.boxName));
         box->setGeometry(fromTwips(240, 360, 3615, 325));
@@ -160,16 +161,11 @@ void BazelotWindow::buildControls() {
     cmdExit->setGeometry(fromTwips(2880, 4920, 1335, 375));
     cmdExit->setToolTip(text(m_texts.exitTip));
 
-    QWidget* previous = txtValue;
-    for (QWidget* next : {static_cast<QWidget*>(optSysInp[0]), static_cast<QWidget*>(optSysInp[1]),
-                          static_cast<QWidget*>(optSysInp[2]), static_cast<QWidget*>(optSysInp[3]),
-                          static_cast<QWidget*>(txtResult), static_cast<QWidget*>(optSysOut[0]),
-                          static_cast<QWidget*>(optSysOut[1]), static_cast<QWidget*>(optSysOut[2]),
-                          static_cast<QWidget*>(optSysOut[3]), static_cast<QWidget*>(cmdCalculate),
-                          static_cast<QWidget*>(cmdExit)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    const std::initializer_list<QWidget*> tabOrder{txtValue,     optSysInp[0], optSysInp[1], optSysInp[2],
+                                                   optSysInp[3], txtResult,    optSysOut[0], optSysOut[1],
+                                                   optSysOut[2], optSysOut[3], cmdCalculate, cmdExit};
+    for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it)
+        setTabOrder(*it, *(it + 1));
     txtValue->setFocus();
 
     // Connected after the initial state is set: nothing is checked while the window loads. A
