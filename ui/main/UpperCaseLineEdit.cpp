@@ -1,5 +1,6 @@
 #include "ui/main/UpperCaseLineEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 
@@ -34,4 +35,11 @@ void UpperCaseLineEdit::keyPressEvent(QKeyEvent* event) {
                         event->count(), event->device());
     QLineEdit::keyPressEvent(&converted);
     event->setAccepted(converted.isAccepted());
+}
+
+void UpperCaseLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString upper = upperCaseTyped(event->commitString());
+    if (upper != event->commitString())
+        event->setCommitString(upper, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(event);
 }

@@ -12,4 +12,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A character composed through an input method (a dead key, a compose sequence) is typed too.
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };

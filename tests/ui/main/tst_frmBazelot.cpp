@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -188,7 +189,7 @@ private slots:
     void focusOrder();
     void typedLettersUpperCased_data();
     void typedLettersUpperCased();
-    void pasteKeptAndCut();
+    void composedAndPastedText();
     void radixStored_data();
     void radixStored();
     void verdicts_data();
@@ -380,8 +381,15 @@ void tst_frmBazelot::typedLettersUpperCased() {
     QCOMPARE(w.txtValue()->text(), shown);
 }
 
-void tst_frmBazelot::pasteKeptAndCut() {
+void tst_frmBazelot::composedAndPastedText() {
     Shown w;
+    // A character composed through an input method is typed, and upper-cased like a key.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("é"));
+    QApplication::sendEvent(w.txtValue(), &composed);
+    QCOMPARE(w.txtValue()->text(), "É");
+    w.txtValue()->clear();
+
     QApplication::clipboard()->setText(QStringLiteral("ff"));
     QTest::keyClick(w.txtValue(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(w.txtValue()->text(), "ff");
