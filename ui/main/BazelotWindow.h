@@ -25,8 +25,6 @@ public:
     NumeralSystem sOut() const { return m_sOut; }
     void setSOut(NumeralSystem radix) { m_sOut = radix; }
 
-    Language language() const { return m_texts.language; }
-
 protected:
     BazelotWindow(const WindowTexts& texts, QWidget* parent);
 
