@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Registry.h"
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Reads one registry value into KeyVal; needs nothing but a Registry, so it runs against the real
+// registry, a portable one that finds nothing, or a fake.
+//
+// Opens KeyName below KeyRoot with read access only (KEY_READ) and queries SubKeyRef into a zeroed
+// 1024-byte buffer. The bytes of the value are cut at its last byte when that byte is a zero (the
+// terminating zero of a string stored with one); what is kept then gives:
+// - REG_SZ: KeyVal becomes the kept text, in the ANSI code page of the system;
+// - REG_DWORD: KeyVal becomes "&h" and two upper-case hexadecimal digits a kept byte, from the last kept
+//   byte to the first (0x12345678 gives "&h12345678"; 0x00ABCDEF loses its high zero byte: "&hABCDEF");
+// - any other type: KeyVal is left as it was.
+// Returns true when the value was read. Returns false with an empty KeyVal when the key cannot be opened
+// or the value cannot be read (missing, or longer than the buffer).
+// Throws std::invalid_argument when the registry reports success with no data at all, or with more bytes
+// than the buffer holds: there is no last byte to look at. StartSysInfo turns that into its failure box.
+// A key that was opened is closed on every path.
+bool GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal);
+
+} // namespace platform
