@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/PlatformServices.h"
+#include "ui/about/AboutLayout.h"
+
+#include <QDialog>
+
+// An About dialog: the program's title, a description, a credit and a rights notice, with OK and a
+// button that starts the system's system-information tool. Both languages run this one class; only
+// their AboutLayout tables differ. Show it modally with exec(); OK, Enter, Esc and the close button all
+// close it. Nothing is kept from one showing to the next: build a new one each time.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    AboutDialog(AboutLanguage language, platform::PlatformServices services, QWidget* parent = nullptr);
+
+    // Starts the system-information tool that the registry names, or says in a box that it is
+    // unavailable; the dialog stays open either way. Never passes a failure on.
+    void StartSysInfo();
+
+private:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    bool startTool();
+    void showUnavailable();
+
+    const AboutLayout& m_layout;
+    platform::PlatformServices m_services;
+};
+
+// The Russian About dialog, shown by the Russian main window.
+class frmAbout : public AboutDialog {
+public:
+    explicit frmAbout(platform::PlatformServices services, QWidget* parent = nullptr)
+        : AboutDialog(AboutLanguage::Russian, services, parent) {}
+};
+
+// The English About dialog, shown by the English main window.
+class frmAbout1 : public AboutDialog {
+public:
+    explicit frmAbout1(platform::PlatformServices services, QWidget* parent = nullptr)
+        : AboutDialog(AboutLanguage::English, services, parent) {}
+};
