@@ -18,7 +18,7 @@ constexpr AboutLayout kRussian{
          "Написана, доработана и переведена разработчиками Bazelot.",
          12,
          TextColour::Text},
-        {"lblDisclaimer", {240, 3480, 3255, 585}, "Авторы: разработчики Bazelot, 2026", 0, TextColour::Text},
+        {"lblDisclaimer", {240, 3480, 3255, 585}, "Разработчики Bazelot, 2026", 0, TextColour::Text},
         {"Label2", {240, 4320, 3375, 375}, "Все права защищены.", 0, TextColour::Desktop},
     },
     {"cmdOK", {3840, 3465, 1860, 585}, "OK"},
