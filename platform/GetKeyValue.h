@@ -11,10 +11,10 @@ namespace platform {
 // registry, a portable one that finds nothing, or a fake.
 //
 // Opens KeyName below KeyRoot with read access only (KEY_READ) and queries SubKeyRef into a zeroed
-// 1024-byte buffer. The bytes of the value are cut at its last byte when that byte is a zero (the
-// terminating zero of a string stored with one); what is kept then gives:
+// 1024-byte buffer. The value's last byte is dropped when it is a zero (the terminating zero of a string
+// stored with one); the bytes kept then give:
 // - REG_SZ: KeyVal becomes the kept text, in the ANSI code page of the system;
-// - REG_DWORD: KeyVal becomes "&h" and two upper-case hexadecimal digits a kept byte, from the last kept
+// - REG_DWORD: KeyVal becomes "&h" and two upper-case hexadecimal digits per kept byte, from the last kept
 //   byte to the first (0x12345678 gives "&h12345678"; 0x00ABCDEF loses its high zero byte: "&hABCDEF");
 // - any other type: KeyVal is left as it was.
 // Returns true when the value was read. Returns false with an empty KeyVal when the key cannot be opened

@@ -31,6 +31,8 @@ private:
 
 // The Russian About dialog, shown by the Russian main window.
 class frmAbout : public AboutDialog {
+    Q_OBJECT
+
 public:
     explicit frmAbout(platform::PlatformServices services, QWidget* parent = nullptr)
         : AboutDialog(AboutLanguage::Russian, services, parent) {}
@@ -38,6 +40,8 @@ public:
 
 // The English About dialog, shown by the English main window.
 class frmAbout1 : public AboutDialog {
+    Q_OBJECT
+
 public:
     explicit frmAbout1(platform::PlatformServices services, QWidget* parent = nullptr)
         : AboutDialog(AboutLanguage::English, services, parent) {}
