@@ -1,7 +1,7 @@
 #include "ui/about/AboutDialog.h"
 
 #include "platform/GetKeyValue.h"
-#include "ui/about/Twips.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -54,7 +54,7 @@ void addRuleLine(QWidget* parent, const char* objectName, int left, int right, i
 
 } // namespace
 
-AboutDialog::AboutDialog(AboutLanguage language, platform::PlatformServices services, QWidget* parent)
+AboutDialog::AboutDialog(Language language, platform::PlatformServices services, QWidget* parent)
     : QDialog(parent)
     , m_layout(aboutLayout(language))
     , m_services(services) {

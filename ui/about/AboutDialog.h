@@ -13,7 +13,7 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    AboutDialog(AboutLanguage language, platform::PlatformServices services, QWidget* parent = nullptr);
+    AboutDialog(Language language, platform::PlatformServices services, QWidget* parent = nullptr);
 
     // Starts the system-information tool that the registry names, or says in a box that it is
     // unavailable; the dialog stays open either way. Never passes a failure on.
@@ -35,7 +35,7 @@ class frmAbout : public AboutDialog {
 
 public:
     explicit frmAbout(platform::PlatformServices services, QWidget* parent = nullptr)
-        : AboutDialog(AboutLanguage::Russian, services, parent) {}
+        : AboutDialog(Language::Russian, services, parent) {}
 };
 
 // The English About dialog, shown by the English main window.
@@ -44,5 +44,5 @@ class frmAbout1 : public AboutDialog {
 
 public:
     explicit frmAbout1(platform::PlatformServices services, QWidget* parent = nullptr)
-        : AboutDialog(AboutLanguage::English, services, parent) {}
+        : AboutDialog(Language::English, services, parent) {}
 };

@@ -49,6 +49,6 @@ constexpr AboutLayout kEnglish{
 
 } // namespace
 
-const AboutLayout& aboutLayout(AboutLanguage language) {
-    return language == AboutLanguage::Russian ? kRussian : kEnglish;
+const AboutLayout& aboutLayout(Language language) {
+    return language == Language::Russian ? kRussian : kEnglish;
 }

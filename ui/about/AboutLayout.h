@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Language.h"
+
 // The two About dialogs as data: one table each, read by the one AboutDialog class. Texts are UTF-8;
 // positions and sizes are in twips.
 struct TwipsBox {
@@ -42,9 +44,7 @@ struct AboutLayout {
     const char* unavailable; // the failure box's text
 };
 
-enum class AboutLanguage { Russian, English };
-
-const AboutLayout& aboutLayout(AboutLanguage language);
+const AboutLayout& aboutLayout(Language language);
 
 // Message boxes show the application's title as their caption, in either build of the program.
 inline constexpr char kApplicationTitle[] = "prjBazelot";

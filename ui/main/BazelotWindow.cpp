@@ -1,5 +1,7 @@
 #include "ui/main/BazelotWindow.h"
 
+#include "ui/Twips.h"
+#include "ui/about/AboutDialog.h"
 #include "ui/main/InputCheck.h"
 #include "ui/main/UpperCaseLineEdit.h"
 #include "ui/main/frmBazelot.h"
@@ -17,16 +19,6 @@
 #include <QStatusBar>
 
 namespace {
-
-// Layout is kept in twips. At 15 twips a device-independent pixel Qt's high-DPI scaling keeps the
-// proportions on any screen; both edges are converted, so neighbours never drift apart by rounding.
-constexpr int pixels(int twips) {
-    return (twips + 7) / 15;
-}
-constexpr QRect fromTwips(int left, int top, int width, int height) {
-    return {pixels(left), pixels(top), pixels(left + width) - pixels(left),
-            pixels(top + height) - pixels(top)};
-}
 
 constexpr int kClientWidth = 4335;
 constexpr int kClientHeight = 5715;
@@ -66,9 +58,10 @@ QString withoutAccessKey(const char* caption) {
 
 } // namespace
 
-BazelotWindow::BazelotWindow(const WindowTexts& texts, QWidget* parent)
+BazelotWindow::BazelotWindow(const WindowTexts& texts, platform::PlatformServices services, QWidget* parent)
     : QMainWindow(parent)
-    , m_texts(texts) {
+    , m_texts(texts)
+    , m_services(services) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -82,7 +75,7 @@ BazelotWindow::BazelotWindow(const WindowTexts& texts, QWidget* parent)
     buildMenus();
     buildControls();
     buildStatusBar();
-    setFixedSize(pixels(kClientWidth), menuBar()->sizeHint().height() + pixels(kClientHeight));
+    setFixedSize(twipsToPixels(kClientWidth), menuBar()->sizeHint().height() + twipsToPixels(kClientHeight));
 
     Form_Load();
 }
@@ -126,19 +119,19 @@ void BazelotWindow::buildControls() {
         const FrameLayout& layout = kFrames[f];
         auto* frame = new QGroupBox(text(m_texts.*layout.caption), client);
         frame->setObjectName(QString::fromLatin1(layout.frameName));
-        frame->setGeometry(fromTwips(120, layout.frameTop, 4095, 2295));
+        frame->setGeometry(twipsRect(120, layout.frameTop, 4095, 2295));
 
         // Only the input box upper-cases what is typed.
         QLineEdit* box = f == 0 ? new UpperCaseLineEdit(frame) : new QLineEdit(frame);
         box->setObjectName(QString::fromLatin1(layout.boxName));
-        box->setGeometry(fromTwips(240, 360, 3615, 325));
+        box->setGeometry(twipsRect(240, 360, 3615, 325));
         box->setAccessibleName(withoutAccessKey(m_texts.*layout.caption));
         boxes[f] = box;
 
         for (std::size_t i = 0; i < 4; ++i) {
             auto* option = new QRadioButton(text(m_texts.systems[i]), frame);
             option->setObjectName(QString::fromLatin1(layout.optionName).arg(i));
-            option->setGeometry(fromTwips(240, kOptionTops[i], (m_texts.*layout.optionWidths)[i], 255));
+            option->setGeometry(twipsRect(240, kOptionTops[i], (m_texts.*layout.optionWidths)[i], 255));
             (*options[f])[i] = option;
         }
     }
@@ -152,13 +145,13 @@ void BazelotWindow::buildControls() {
 
     cmdCalculate = new QPushButton(text(m_texts.calculate), client);
     cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setGeometry(fromTwips(1440, 4920, 1335, 375));
+    cmdCalculate->setGeometry(twipsRect(1440, 4920, 1335, 375));
     cmdCalculate->setToolTip(text(m_texts.calculateTip));
     cmdCalculate->setEnabled(false);
 
     cmdExit = new QPushButton(text(m_texts.exit), client);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(fromTwips(2880, 4920, 1335, 375));
+    cmdExit->setGeometry(twipsRect(2880, 4920, 1335, 375));
     cmdExit->setToolTip(text(m_texts.exitTip));
 
     const std::initializer_list<QWidget*> tabOrder{txtValue,     optSysInp[0], optSysInp[1], optSysInp[2],
@@ -191,14 +184,14 @@ void BazelotWindow::buildStatusBar() {
     auto* sbrStatus = new QStatusBar(this);
     sbrStatus->setObjectName(QStringLiteral("sbrStatus"));
     sbrStatus->setSizeGripEnabled(false);
-    sbrStatus->setFixedHeight(pixels(kClientHeight) - pixels(kStatusTop));
+    sbrStatus->setFixedHeight(twipsToPixels(kClientHeight) - twipsToPixels(kStatusTop));
     setStatusBar(sbrStatus);
     // Not one of the bar's own items: QStatusBar hides or squeezes those while it shows a temporary
     // message, such as the status tip of a hovered menu item, and the status text must stay readable.
     // The panel spans the whole bar, and the longer Russian messages wrap onto its second line.
     sbrStatus_1 = new QLabel(text(m_texts.ready), sbrStatus);
     sbrStatus_1->setObjectName(QStringLiteral("sbrStatus_1"));
-    sbrStatus_1->setGeometry(0, 0, pixels(kClientWidth), sbrStatus->height());
+    sbrStatus_1->setGeometry(0, 0, twipsToPixels(kClientWidth), sbrStatus->height());
     sbrStatus_1->setWordWrap(true);
     sbrStatus_1->setIndent(3);
     sbrStatus_1->setAutoFillBackground(true);
@@ -293,15 +286,16 @@ void BazelotWindow::mnuExit_Click() {
 }
 
 void BazelotWindow::mnuAbout_Click() {
-    // The About dialogs are wired in separately; until then the item does nothing.
+    AboutDialog dialog(m_texts.language, m_services, this);
+    dialog.exec();
 }
 
 void BazelotWindow::mnuEnglish_Click() {
-    replaceBy(new frmBazelot);
+    replaceBy(new frmBazelot(m_services));
 }
 
 void BazelotWindow::mnuRussian_Click() {
-    replaceBy(new frmBazelot_rus);
+    replaceBy(new frmBazelot_rus(m_services));
 }
 
 void BazelotWindow::replaceBy(BazelotWindow* next) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/modBazelot.h"
+#include "platform/PlatformServices.h"
 #include "ui/main/WindowTexts.h"
 
 #include <QMainWindow>
@@ -12,7 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 // The main window, shared by both languages: frmBazelot and frmBazelot_rus hand it their texts.
-// Closing the window deletes it, so create it with new.
+// Closing the window deletes it, so create it with new. The platform services go on to the About
+// dialog and to the window that replaces this one, so they must outlive every main window.
 class BazelotWindow : public QMainWindow {
     Q_OBJECT
 
@@ -26,7 +28,7 @@ public:
     void setSOut(NumeralSystem radix) { m_sOut = radix; }
 
 protected:
-    BazelotWindow(const WindowTexts& texts, QWidget* parent);
+    BazelotWindow(const WindowTexts& texts, platform::PlatformServices services, QWidget* parent);
 
 private slots:
     void cmdCalculate_Click();
@@ -50,6 +52,7 @@ private:
     void replaceBy(BazelotWindow* next);
 
     const WindowTexts& m_texts;
+    platform::PlatformServices m_services;
     NumeralSystem m_sInp = 10;
     NumeralSystem m_sOut = 2;
 

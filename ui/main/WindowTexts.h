@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
+#include "ui/Language.h"
 
-enum class Language { English, Russian };
+#include <array>
 
 // Every text a main window shows, in one language, and the option widths its captions need.
 // Widths are in twips; texts are UTF-8. An ampersand marks the next character as access key.

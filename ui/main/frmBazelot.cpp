@@ -1,6 +1,6 @@
 #include "ui/main/frmBazelot.h"
 
-frmBazelot::frmBazelot(QWidget* parent)
-    : BazelotWindow(englishTexts, parent) {
+frmBazelot::frmBazelot(platform::PlatformServices services, QWidget* parent)
+    : BazelotWindow(englishTexts, services, parent) {
     setObjectName(QStringLiteral("frmBazelot"));
 }

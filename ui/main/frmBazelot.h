@@ -7,5 +7,5 @@ class frmBazelot : public BazelotWindow {
     Q_OBJECT
 
 public:
-    explicit frmBazelot(QWidget* parent = nullptr);
+    explicit frmBazelot(platform::PlatformServices services, QWidget* parent = nullptr);
 };

@@ -7,5 +7,5 @@ class frmBazelot_rus : public BazelotWindow {
     Q_OBJECT
 
 public:
-    explicit frmBazelot_rus(QWidget* parent = nullptr);
+    explicit frmBazelot_rus(platform::PlatformServices services, QWidget* parent = nullptr);
 };

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <memory>
 
-Q_DECLARE_METATYPE(AboutLanguage)
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -26,8 +26,8 @@ QRect fromTwips(int left, int top, int width, int height) {
 // A dialog of one language with services that find nothing, so the system-information button always
 // ends in the unavailable box.
 struct Fixture {
-    explicit Fixture(AboutLanguage language) {
-        if (language == AboutLanguage::Russian)
+    explicit Fixture(Language language) {
+        if (language == Language::Russian)
             dialog = std::make_unique<frmAbout>(platform::PlatformServices{registry, launcher});
         else
             dialog = std::make_unique<frmAbout1>(platform::PlatformServices{registry, launcher});
@@ -44,12 +44,12 @@ struct Fixture {
 };
 
 void addLanguageColumn() {
-    QTest::addColumn<AboutLanguage>("language");
+    QTest::addColumn<Language>("language");
 }
 
 void addLanguageRows() {
-    QTest::newRow("frmAbout") << AboutLanguage::Russian;
-    QTest::newRow("frmAbout1") << AboutLanguage::English;
+    QTest::newRow("frmAbout") << Language::Russian;
+    QTest::newRow("frmAbout1") << Language::English;
 }
 
 } // namespace
@@ -82,9 +82,9 @@ void tst_AboutDialog::window_data() {
 }
 
 void tst_AboutDialog::window() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     const Fixture f(language);
-    const bool russian = language == AboutLanguage::Russian;
+    const bool russian = language == Language::Russian;
 
     QCOMPARE(f.dialog->objectName(), QString::fromLatin1(russian ? "frmAbout" : "frmAbout1"));
     QCOMPARE(f.dialog->windowTitle(),
@@ -116,18 +116,18 @@ void tst_AboutDialog::geometry_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("expected");
 
-    const auto row = [](AboutLanguage language, const char* name, QRect expected) {
-        QTest::addRow("%s %s", language == AboutLanguage::Russian ? "frmAbout" : "frmAbout1", name)
+    const auto row = [](Language language, const char* name, QRect expected) {
+        QTest::addRow("%s %s", language == Language::Russian ? "frmAbout" : "frmAbout1", name)
             << language << QString::fromLatin1(name) << expected;
     };
-    constexpr auto ru = AboutLanguage::Russian;
+    constexpr auto ru = Language::Russian;
     row(ru, "lblTitle", fromTwips(240, 120, 5475, 840));
     row(ru, "lblDescription", fromTwips(240, 1200, 5325, 1890));
     row(ru, "lblDisclaimer", fromTwips(240, 3480, 3255, 585));
     row(ru, "cmdOK", fromTwips(3840, 3465, 1860, 585));
     row(ru, "cmdSysInfo", fromTwips(3840, 4200, 1845, 585));
     row(ru, "Label2", fromTwips(240, 4320, 3375, 375));
-    constexpr auto en = AboutLanguage::English;
+    constexpr auto en = Language::English;
     row(en, "Label1", fromTwips(240, 240, 5445, 840));
     row(en, "lblDescription", fromTwips(240, 1320, 5445, 1650));
     row(en, "lblDisclaimer", fromTwips(255, 3465, 3630, 585));
@@ -135,14 +135,14 @@ void tst_AboutDialog::geometry_data() {
     row(en, "cmdSysInfo", fromTwips(4260, 4320, 1485, 585));
     row(en, "Label2", fromTwips(360, 4320, 3855, 495));
     // The etched rule: grey from (90, 3285) to (5654, 3285), white and 2 pixels from (105, 3300).
-    for (AboutLanguage language : {ru, en}) {
+    for (Language language : {ru, en}) {
         row(language, "Line1_1", QRect(fromTwips(90, 3285, 5654 - 90, 0).topLeft(), QSize(377 - 6, 1)));
         row(language, "Line1_0", QRect(fromTwips(105, 3300, 5654 - 105, 0).topLeft(), QSize(377 - 7, 2)));
     }
 }
 
 void tst_AboutDialog::geometry() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     QFETCH(QString, name);
     QFETCH(QRect, expected);
     const Fixture f(language);
@@ -156,19 +156,18 @@ void tst_AboutDialog::texts_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("sysInfo");
 
-    QTest::newRow("frmAbout") << AboutLanguage::Russian << QStringLiteral("Кварзел систем счисления  v 2.0")
+    QTest::newRow("frmAbout") << Language::Russian << QStringLiteral("Кварзел систем счисления  v 2.0")
                               << QStringLiteral("&О_системе");
-    QTest::newRow("frmAbout1") << AboutLanguage::English
-                               << QStringLiteral("Bazelot of calculating systems v 2.0")
+    QTest::newRow("frmAbout1") << Language::English << QStringLiteral("Bazelot of calculating systems v 2.0")
                                << QStringLiteral("&System Info...");
 }
 
 void tst_AboutDialog::texts() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     QFETCH(QString, title);
     QFETCH(QString, sysInfo);
     const Fixture f(language);
-    const bool russian = language == AboutLanguage::Russian;
+    const bool russian = language == Language::Russian;
 
     QCOMPARE(f.child<QLabel>(russian ? "lblTitle" : "Label1")->text(), title);
     QCOMPARE(f.child<QPushButton>("cmdOK")->text(), QStringLiteral("OK"));
@@ -188,7 +187,7 @@ void tst_AboutDialog::texts() {
 // With the fonts at hand, no label needs more lines than its box holds and no caption is wider than its
 // button.
 void tst_AboutDialog::textsFit() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     const Fixture f(language);
     for (const QLabel* label : f.dialog->findChildren<QLabel*>())
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
@@ -200,7 +199,7 @@ void tst_AboutDialog::textsFit() {
 }
 
 void tst_AboutDialog::opensWithFocusOnOk() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     const Fixture f(language);
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(f.dialog.get()));
@@ -218,8 +217,8 @@ void tst_AboutDialog::closesModally_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("result");
 
-    for (AboutLanguage language : {AboutLanguage::Russian, AboutLanguage::English}) {
-        const char* name = language == AboutLanguage::Russian ? "frmAbout" : "frmAbout1";
+    for (Language language : {Language::Russian, Language::English}) {
+        const char* name = language == Language::Russian ? "frmAbout" : "frmAbout1";
         QTest::addRow("%s Enter", name) << language << "Enter" << int(QDialog::Accepted);
         QTest::addRow("%s keypad Enter", name) << language << "keypad Enter" << int(QDialog::Accepted);
         QTest::addRow("%s Esc", name) << language << "Esc" << int(QDialog::Rejected);
@@ -231,7 +230,7 @@ void tst_AboutDialog::closesModally_data() {
 // Shown the way a main window shows it: exec() blocks until the dialog is closed, and while it is open
 // the main window takes no input.
 void tst_AboutDialog::closesModally() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     QFETCH(QString, how);
     QFETCH(int, result);
     QWidget mainWindow;
@@ -272,14 +271,14 @@ void tst_AboutDialog::sysInfoKeepsDialogOpen_data() {
     QTest::addColumn<int>("accessKey");
     QTest::addColumn<QString>("letter");
 
-    QTest::newRow("frmAbout Alt+О") << AboutLanguage::Russian << 0x041E << QStringLiteral("о");
-    QTest::newRow("frmAbout1 Alt+S") << AboutLanguage::English << int(Qt::Key_S) << QStringLiteral("s");
+    QTest::newRow("frmAbout Alt+О") << Language::Russian << 0x041E << QStringLiteral("о");
+    QTest::newRow("frmAbout1 Alt+S") << Language::English << int(Qt::Key_S) << QStringLiteral("s");
 }
 
 // The access key presses the system-information button; with no tool the box says so, and the dialog
 // stays open for another try.
 void tst_AboutDialog::sysInfoKeepsDialogOpen() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     QFETCH(int, accessKey);
     QFETCH(QString, letter);
     const Fixture f(language);
@@ -299,7 +298,7 @@ void tst_AboutDialog::sysInfoKeepsDialogOpen() {
 
 // For a person to look at: the build folder gets one picture of each dialog.
 void tst_AboutDialog::screenshot() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     const Fixture f(language);
     f.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));

@@ -7,7 +7,7 @@
 
 using platform::Registry;
 
-Q_DECLARE_METATYPE(AboutLanguage)
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -116,7 +116,7 @@ void tst_StartSysInfo::startsToolOrSaysUnavailable() {
     launcher.files = files;
     launcher.startSucceeds = !startFails;
 
-    for (AboutLanguage language : {AboutLanguage::Russian, AboutLanguage::English}) {
+    for (Language language : {Language::Russian, Language::English}) {
         launcher.fileTests.clear();
         launcher.started.clear();
         AboutDialog dialog(language, {registry, launcher});
@@ -133,13 +133,13 @@ void tst_StartSysInfo::startsToolOrSaysUnavailable() {
 }
 
 void tst_StartSysInfo::unavailableBoxIsExact_data() {
-    QTest::addColumn<AboutLanguage>("language");
-    QTest::newRow("Russian dialog") << AboutLanguage::Russian;
-    QTest::newRow("English dialog") << AboutLanguage::English;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Russian dialog") << Language::Russian;
+    QTest::newRow("English dialog") << Language::English;
 }
 
 void tst_StartSysInfo::unavailableBoxIsExact() {
-    QFETCH(AboutLanguage, language);
+    QFETCH(Language, language);
     FakeRegistry registry;
     FakeLauncher launcher;
     AboutDialog dialog(language, {registry, launcher});

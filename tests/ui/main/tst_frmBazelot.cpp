@@ -1,3 +1,5 @@
+#include "tests/platform/FakeLauncher.h"
+#include "tests/platform/FakeRegistry.h"
 #include "ui/main/frmBazelot.h"
 #include "ui/main/frmBazelot_rus.h"
 
@@ -78,8 +80,13 @@ bool russian() {
 const Expected& texts() {
     return russian() ? kRussian : kEnglish;
 }
+// An empty registry: the About dialog's lookup finds nothing and starts nothing.
+FakeRegistry registry;
+FakeLauncher launcher;
+
 BazelotWindow* create(bool russian) {
-    return russian ? static_cast<BazelotWindow*>(new frmBazelot_rus) : new frmBazelot;
+    const platform::PlatformServices services{registry, launcher};
+    return russian ? static_cast<BazelotWindow*>(new frmBazelot_rus(services)) : new frmBazelot(services);
 }
 
 QList<BazelotWindow*> mainWindows() {
@@ -204,6 +211,7 @@ private slots:
     void overflowBox();
     void oldResultStands();
     void ownLanguageItemDoesNothing();
+    void aboutShowsDialogOfItsLanguage();
     void switchingBackAndForth();
     void exitButtonEndsProgram();
     void fileExitEndsProgram();
@@ -649,6 +657,31 @@ void tst_frmBazelot::ownLanguageItemDoesNothing() {
     QVERIFY(w.window->isVisible());
     QCOMPARE(w.txtValue()->text(), "101");
     QCOMPARE(w.window->sInp(), 2);
+}
+
+void tst_frmBazelot::aboutShowsDialogOfItsLanguage() {
+    Shown w;
+    w.type("101");
+    QString name, title;
+    bool modal = false;
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        name = dialog->objectName();
+        title = dialog->windowTitle();
+        modal = dialog->isModal();
+        parent = dialog->parentWidget();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    w.get<QAction>("mnuAbout")->trigger();
+    QCOMPARE(name, russian() ? "frmAbout" : "frmAbout1");
+    QCOMPARE(title, russian() ? "О_программе" : "About_program");
+    QVERIFY(modal);
+    QCOMPARE(parent, w.window.data());
+    // The dialog reads and changes nothing of the window.
+    QCOMPARE(w.txtValue()->text(), "101");
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 // Back and forth inside the running program: always one main window, always fresh, and the program
