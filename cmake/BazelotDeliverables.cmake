@@ -1,0 +1,60 @@
+# What the deliverables say about themselves, kept in one place: the Windows version resource, the names
+# and version that Qt reports, the desktop entries and the package are all generated from these values
+# and from the table of deliverables in app/CMakeLists.txt. The version is the project's ("1.00").
+include(GNUInstallDirs)
+
+set(BAZELOT_COMPANY_NAME "Bazelot")
+# Both builds carry this title; message boxes without a caption of their own show it.
+set(BAZELOT_APPLICATION_TITLE "prjBazelot")
+set(BAZELOT_ICON_NAME "bazelot")
+set(BAZELOT_COMMENT "Converts whole numbers between decimal, binary, octal and hexadecimal")
+set(BAZELOT_COMMENT_RU "Программа для перевода чисел в разные системы счисления")
+
+# bazelot_add_deliverable(<target> FILE_NAME <name> PRODUCT_NAME <name> INTERNAL_NAME <name>
+#                         [DESCRIPTION <text>] MENU_NAME <English> MENU_NAME_RU <Russian>
+#                         LIBRARIES <targets...>)
+# Adds one executable named FILE_NAME, with its version resource (compiled in on Windows), its desktop
+# entry and their install rules. The generated resource script and desktop entry are recorded in the
+# target properties BAZELOT_VERSION_RC and BAZELOT_DESKTOP_ENTRY for the tests.
+function(bazelot_add_deliverable target)
+    cmake_parse_arguments(ARG ""
+        "FILE_NAME;PRODUCT_NAME;INTERNAL_NAME;DESCRIPTION;MENU_NAME;MENU_NAME_RU" "LIBRARIES" ${ARGN})
+
+    string(REGEX MATCH "^([0-9]+)\\.([0-9]+)$" version_ok "${PROJECT_VERSION}")
+    if(NOT version_ok)
+        message(FATAL_ERROR "The version must read MAJOR.MINOR, as 1.00; it is ${PROJECT_VERSION}")
+    endif()
+    math(EXPR VERSION_MAJOR "${CMAKE_MATCH_1}")
+    math(EXPR VERSION_MINOR "${CMAKE_MATCH_2}")
+    set(VERSION_TEXT "${PROJECT_VERSION}")
+
+    # A resource script doubles a quote inside a string.
+    foreach(field FILE_NAME PRODUCT_NAME INTERNAL_NAME DESCRIPTION)
+        string(REPLACE "\"" "\"\"" RC_${field} "${ARG_${field}}")
+    endforeach()
+    string(REPLACE "\"" "\"\"" RC_COMPANY_NAME "${BAZELOT_COMPANY_NAME}")
+    if(ARG_DESCRIPTION)
+        set(RC_DESCRIPTION_LINE "VALUE \"FileDescription\", \"${RC_DESCRIPTION}\"")
+    else()
+        set(RC_DESCRIPTION_LINE "")
+    endif()
+
+    set(DESKTOP_FILE_NAME "${target}")
+    set(generated "${CMAKE_CURRENT_BINARY_DIR}/${target}")
+    configure_file(${PROJECT_SOURCE_DIR}/app/versioninfo.rc.in ${generated}.rc @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/app/deliverable.desktop.in ${generated}.desktop @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/app/thisDeliverable.cpp.in ${generated}_deliverable.cpp @ONLY)
+
+    add_executable(${target} ${generated}_deliverable.cpp)
+    set_target_properties(${target} PROPERTIES
+        OUTPUT_NAME "${ARG_FILE_NAME}"
+        BAZELOT_VERSION_RC ${generated}.rc
+        BAZELOT_DESKTOP_ENTRY ${generated}.desktop)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
+    if(WIN32)
+        target_sources(${target} PRIVATE ${generated}.rc)
+    endif()
+
+    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${generated}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+endfunction()
