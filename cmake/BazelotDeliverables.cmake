@@ -48,6 +48,9 @@ function(bazelot_add_deliverable target)
     add_executable(${target} ${generated}_deliverable.cpp)
     set_target_properties(${target} PROPERTIES
         OUTPUT_NAME "${ARG_FILE_NAME}"
+        # It loads only system libraries, so the installed file needs no run path (Qt's project set-up
+        # would give it $ORIGIN/../lib, which Debian packages should not carry).
+        INSTALL_RPATH ""
         BAZELOT_VERSION_RC ${generated}.rc
         BAZELOT_DESKTOP_ENTRY ${generated}.desktop)
     target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
