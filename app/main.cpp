@@ -1,3 +1,4 @@
+#include "app/Deliverable.h"
 #include "platform/SystemLauncher.h"
 #include "platform/SystemRegistry.h"
 #include "ui/main/frmBazelot_rus.h"
@@ -10,9 +11,9 @@ int main(int argc, char* argv[]) {
     platform::SystemLauncher launcher;
 
     QApplication app(argc, argv);
-    // The caption of message boxes that give none of their own, and the application's display name.
-    // Setting the display name explicitly would append it to every window title on X11.
-    QApplication::setApplicationName(QStringLiteral("prjBazelot"));
+    // Names and version of this build; its application name is the caption of message boxes that give
+    // none of their own ("prjBazelot" in both builds).
+    bazelot::describeApplication(bazelot::thisDeliverable);
 
     // Every run starts in Russian; nothing is consulted. The window deletes itself when closed.
     auto* window = new frmBazelot_rus({registry, launcher});
