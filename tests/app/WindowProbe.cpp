@@ -1,0 +1,60 @@
+// Loaded into a deliverable by the test through QT_QPA_GENERIC_PLUGINS, so the executable under test is
+// the one that ships. Once a window is on the screen, the probe prints what the program shows and
+// reports to Qt, one "key: value" a line, then closes the window through the window system's close
+// request, the same path as a window manager's close button.
+#include <QFileInfo>
+#include <QGenericPlugin>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+void report(const char* key, const QString& value) {
+    std::printf("%s: %s\n", key, value.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+QList<QWindow*> shownWindows() {
+    QList<QWindow*> shown;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->isExposed())
+            shown.append(window);
+    }
+    return shown;
+}
+
+} // namespace
+
+class WindowProbe : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "WindowProbe.json")
+
+public:
+    // Qt owns and deletes the returned object when the application ends.
+    QObject* create(const QString&, const QString&) override {
+        auto* poll = new QTimer;
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            const QList<QWindow*> shown = shownWindows();
+            if (shown.isEmpty())
+                return;
+            poll->stop();
+            report("windows", QString::number(shown.size()));
+            report("title", shown.first()->title());
+            report("applicationName", QCoreApplication::applicationName());
+            report("applicationDisplayName", QGuiApplication::applicationDisplayName());
+            report("applicationVersion", QCoreApplication::applicationVersion());
+            report("organizationName", QCoreApplication::organizationName());
+            report("desktopFileName", QGuiApplication::desktopFileName());
+            report("fileName", QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+            report("closed", shown.first()->close() ? QStringLiteral("yes") : QStringLiteral("no"));
+        });
+        poll->start();
+        return poll;
+    }
+};
+
+#include "WindowProbe.moc"

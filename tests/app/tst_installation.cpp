@@ -1,0 +1,161 @@
+// Installs the build into a temporary prefix and packs it as a Debian package, and checks that the
+// programs, their desktop entries and the icon land in the usual places, and nothing else does.
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Relative to the prefix; the executables are the only files with the executable bit.
+const QStringList executables{"bin/prjBazelot", "bin/КВАРЗЕЛ"};
+const QStringList dataFiles{
+    "share/applications/prjBazelot.desktop",
+    "share/applications/kvarzel.desktop",
+    "share/icons/hicolor/scalable/apps/bazelot.svg",
+};
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+// Runs a command to its end; its standard output, or a null text when it fails.
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString desktopKey(const QString& entryPath, const QString& key) {
+    QFile entry(entryPath);
+    if (!entry.open(QIODevice::ReadOnly))
+        return QString();
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+    for (const QString& line : lines) {
+        if (line.startsWith(key + '='))
+            return line.mid(key.size() + 1);
+    }
+    return QString();
+}
+
+} // namespace
+
+class tst_Installation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installsExactlyTheDeliverables();
+    void installedFile_data();
+    void installedFile();
+    void executableNeedsOnlySystemLibraries_data();
+    void executableNeedsOnlySystemLibraries();
+    void desktopEntryNamesInstalledFiles_data();
+    void desktopEntryNamesInstalledFiles();
+    void packageHoldsTheSameFilesAndComputedDependencies();
+
+private:
+    QTemporaryDir m_prefix;
+};
+
+void tst_Installation::initTestCase() {
+    QVERIFY(m_prefix.isValid());
+    QVERIFY(!run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", m_prefix.path()}).isNull());
+}
+
+void tst_Installation::installsExactlyTheDeliverables() {
+    QStringList installed;
+    QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        installed << QDir(m_prefix.path()).relativeFilePath(it.next());
+    QCOMPARE(sorted(installed), sorted(executables + dataFiles));
+}
+
+void tst_Installation::installedFile_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("executable");
+    for (const QString& path : executables)
+        QTest::newRow(qPrintable(path)) << path << true;
+    for (const QString& path : dataFiles)
+        QTest::newRow(qPrintable(path)) << path << false;
+}
+
+void tst_Installation::installedFile() {
+    QFETCH(QString, path);
+    QFETCH(bool, executable);
+    const QFileInfo file(m_prefix.filePath(path));
+    QVERIFY(file.isFile());
+    QVERIFY(file.size() > 0);
+    QCOMPARE(file.isExecutable(), executable);
+}
+
+void tst_Installation::executableNeedsOnlySystemLibraries_data() {
+    QTest::addColumn<QString>("path");
+    for (const QString& path : executables)
+        QTest::newRow(qPrintable(path)) << path;
+}
+
+// Our own libraries are linked in statically, and nothing points back into the build folder.
+void tst_Installation::executableNeedsOnlySystemLibraries() {
+    QFETCH(QString, path);
+    const QString dynamic = run("readelf", {"--dynamic", m_prefix.filePath(path)});
+    QVERIFY(dynamic.contains("(NEEDED)"));
+    QVERIFY2(!dynamic.contains("bazelot", Qt::CaseInsensitive), qPrintable(dynamic));
+    QVERIFY2(!dynamic.contains("(RUNPATH)") && !dynamic.contains("(RPATH)"), qPrintable(dynamic));
+}
+
+void tst_Installation::desktopEntryNamesInstalledFiles_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("executable");
+    QTest::newRow("prjBazelot") << "share/applications/prjBazelot.desktop"
+                                << "bin/prjBazelot";
+    QTest::newRow("КВАРЗЕЛ") << "share/applications/kvarzel.desktop"
+                             << "bin/КВАРЗЕЛ";
+}
+
+void tst_Installation::desktopEntryNamesInstalledFiles() {
+    QFETCH(QString, entry);
+    QFETCH(QString, executable);
+    const QString path = m_prefix.filePath(entry);
+    QCOMPARE("bin/" + desktopKey(path, "Exec"), executable);
+    QCOMPARE("bin/" + desktopKey(path, "TryExec"), executable);
+    QVERIFY(QFileInfo::exists(
+        m_prefix.filePath("share/icons/hicolor/scalable/apps/" + desktopKey(path, "Icon") + ".svg")));
+}
+
+void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QVERIFY(!run(CPACK_COMMAND, {"-G", "DEB", "--config", BUILD_DIR "/CPackConfig.cmake", "-B", out.path()})
+                 .isNull());
+    const QStringList packages = QDir(out.path()).entryList({"*.deb"}, QDir::Files);
+    QCOMPARE(packages.size(), 1);
+    const QString package = out.filePath(packages.first());
+
+    // dpkg-deb -c lists like tar -tv; the path is the last column, directories end in a slash.
+    QStringList files;
+    const QStringList listing = run("dpkg-deb", {"-c", package}).split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : listing) {
+        const QString path = line.section(' ', -1);
+        if (!path.endsWith('/'))
+            files << path;
+    }
+    QStringList expected;
+    for (const QString& path : executables + dataFiles)
+        expected << "./usr/" + path;
+    QCOMPARE(sorted(files), sorted(expected));
+
+    // dpkg-shlibdeps writes versioned dependencies on the libraries the executables load.
+    const QString depends = run("dpkg-deb", {"-f", package, "Depends"});
+    QVERIFY2(depends.contains(QRegularExpression("\\blibqt6widgets6 \\(>= 6\\.")), qPrintable(depends));
+    QVERIFY2(depends.contains(QRegularExpression("\\blibc6 \\(>= ")), qPrintable(depends));
+}
+
+QTEST_GUILESS_MAIN(tst_Installation)
+#include "tst_installation.moc"
