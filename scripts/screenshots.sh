@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Remakes the README's screenshots in docs/ from the built program on a virtual display. The program
+# takes no command line, so the script drives it as a user would, with key presses: it types a value and
+# presses Calculate in each main window, switches the language through the menu, opens both About
+# dialogs, and ends the program with File > Exit. Run it after a build (scripts/test.sh builds).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=build/default/app/prjBazelot
+if [ ! -x "$program" ]; then
+    echo "No $program yet: build first (scripts/test.sh, or cmake --preset default && cmake --build --preset default)." >&2
+    exit 1
+fi
+for tool in Xvfb xdotool import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is missing: run scripts/setup.sh as root." >&2
+        exit 1
+    fi
+done
+
+display=
+for n in $(seq 90 119); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+        display=":$n"
+        break
+    fi
+done
+if [ -z "$display" ]; then
+    echo "No free X display number between :90 and :119." >&2
+    exit 1
+fi
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+    kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+# The same look on every machine: no desktop theme, no scaling, the runtime folder Qt asks for.
+runtime_dir=$(mktemp -d)
+trap 'cleanup; rm -rf "$runtime_dir"' EXIT
+env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime_dir" "$program" &
+program_pid=$!
+
+# Waits for a shown window with exactly this title and prints its id.
+window() {
+    local id
+    if ! id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$"); then
+        echo "No window \"$1\" appeared." >&2
+        exit 1
+    fi
+    echo "${id%%$'\n'*}"
+}
+
+# Without a window manager nothing moves the keyboard focus: give it to the window, then press keys.
+keys() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id"
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.3
+    done
+}
+
+# Saves a window as a small PNG (64 colours are plenty for a dialog) without time stamps, so an
+# unchanged program makes unchanged files.
+shot() {
+    sleep 0.5
+    import -window "$1" png:- \
+        | convert - +dither -colors 64 -strip -define png:exclude-chunks=date,time "docs/$2.png"
+    echo "docs/$2.png"
+}
+
+# Types 255 into the input box, which has the focus when a window opens, and presses Calculate by the
+# tab order (input group, result box, output group, Calculate): decimal to binary, as a window opens.
+translate() {
+    xdotool windowfocus --sync "$1"
+    xdotool type --delay 100 255
+    keys "$1" Tab Tab Tab Tab space
+}
+
+mkdir -p docs
+xdotool mousemove 1023 767 # keep the pointer off the windows: no hover marks, no tool tips
+
+russian=$(window "Кварзел систем счисления")
+translate "$russian"
+shot "$russian" main-ru
+keys "$russian" alt+Cyrillic_o                       # О_программе
+about=$(window "О_программе")
+shot "$about" about-ru
+keys "$about" Escape
+
+keys "$russian" alt+Cyrillic_en Cyrillic_ve Cyrillic_a # Настройки > Выбрать язык > Английский
+english=$(window "Bazelot of calculating systems")
+translate "$english"
+shot "$english" main-en
+keys "$english" alt+a                                  # About
+about=$(window "About_program")
+shot "$about" about-en
+keys "$about" Escape
+
+keys "$english" alt+f e                                # File > Exit
+for _ in $(seq 50); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+    echo "The program did not end on File > Exit." >&2
+    exit 1
+fi
+wait "$program_pid" # its exit status ends this script too, through set -e
+program_pid=
