@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Remakes the README's screenshots in docs/ from the built program on a virtual display. The program
-# takes no command line, so the script drives it as a user would, with key presses: it types a value and
-# presses Calculate in each main window, switches the language through the menu, opens both About
-# dialogs, and ends the program with File > Exit. Run it after a build (scripts/test.sh builds).
+# takes no command line, so the script drives it as a user would, with key presses: it translates a value
+# in each main window, switches the language through the menu, opens both About dialogs and the two
+# message boxes, and ends the program with File > Exit. Run it after a build (scripts/test.sh builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,37 +18,31 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 
-display=
-for n in $(seq 90 119); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-if [ -z "$display" ]; then
-    echo "No free X display number between :90 and :119." >&2
-    exit 1
-fi
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+work_dir=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
     kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work_dir"
 }
 trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+for _ in $(seq 300); do
+    [ -s "$work_dir/display" ] && break
     sleep 0.1
 done
+if [ ! -s "$work_dir/display" ]; then
+    echo "Xvfb did not start." >&2
+    exit 1
+fi
+export DISPLAY=":$(cat "$work_dir/display")"
 
 # The same look on every machine: no desktop theme, no scaling, the runtime folder Qt asks for.
-runtime_dir=$(mktemp -d)
-trap 'cleanup; rm -rf "$runtime_dir"' EXIT
+mkdir -m 700 "$work_dir/runtime"
 env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime_dir" "$program" &
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work_dir/runtime" "$program" &
 program_pid=$!
 
 # Waits for a shown window with exactly this title and prints its id.
@@ -81,11 +75,12 @@ shot() {
     echo "docs/$2.png"
 }
 
-# Types 255 into the input box, which has the focus when a window opens, and presses Calculate by the
-# tab order (input group, result box, output group, Calculate): decimal to binary, as a window opens.
+# Types a value into the input box and presses Calculate by the tab order (input group, result box,
+# output group, Calculate): decimal to binary, as a window opens. The input box has the focus when a
+# window opens; after a translation the focus is on Calculate, four tabs back from the input box.
 translate() {
     xdotool windowfocus --sync "$1"
-    xdotool type --delay 100 255
+    xdotool type --delay 100 "$2"
     keys "$1" Tab Tab Tab Tab space
 }
 
@@ -93,23 +88,35 @@ mkdir -p docs
 xdotool mousemove 1023 767 # keep the pointer off the windows: no hover marks, no tool tips
 
 russian=$(window "Кварзел систем счисления")
-translate "$russian"
+translate "$russian" 255
 shot "$russian" main-ru
-keys "$russian" alt+Cyrillic_o                       # О_программе
+keys "$russian" alt+Cyrillic_o                          # О_программе
 about=$(window "О_программе")
 shot "$about" about-ru
 keys "$about" Escape
 
-keys "$russian" alt+Cyrillic_en Cyrillic_ve Cyrillic_a # Настройки > Выбрать язык > Английский
+# Alt+O would be ambiguous in the English window (Options and the two Octa buttons), so the script goes
+# from Russian to English only, where every access key it uses is unique.
+keys "$russian" alt+Cyrillic_en Cyrillic_ve Cyrillic_a  # Настройки > Выбрать язык > Английский
 english=$(window "Bazelot of calculating systems")
-translate "$english"
+translate "$english" 255
 shot "$english" main-en
-keys "$english" alt+a                                  # About
+keys "$english" alt+a                                   # About
 about=$(window "About_program")
 shot "$about" about-en
+keys "$about" alt+s                                     # System Info..., which finds no tool here
+box=$(window "prjBazelot")
+shot "$box" sysinfo-unavailable
+keys "$box" Return
 keys "$about" Escape
 
-keys "$english" alt+f e                                # File > Exit
+keys "$english" shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+translate "$english" 2147483648                         # one above the range
+box=$(window "Translation Module Error")
+shot "$box" overflow
+keys "$box" Return
+
+keys "$english" alt+f e                                 # File > Exit
 for _ in $(seq 50); do
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.1
