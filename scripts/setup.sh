@@ -10,6 +10,8 @@ packages=(
     fonts-dejavu-core xvfb xauth imagemagick x11-utils
     # sanitizers, libFuzzer and the benchmark
     clang libclang-rt-dev libbenchmark-dev
+    # the benchmark's outside observer of the window (X Damage and XTest)
+    libxdamage-dev libxtst-dev
     # the Windows registry layer and version resources, checked under Wine
     wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # desktop entry lint and the Debian package's computed dependencies
