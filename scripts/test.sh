@@ -8,3 +8,11 @@ scripts/setup.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+# Every fuzz target for 20 seconds.
+scripts/fuzz.sh 20
