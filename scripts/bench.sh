@@ -58,31 +58,45 @@ for label in default GNOME; do
     done
 done
 
-# median LABEL PROGRAM FIELD
-median() {
+# quantile LABEL PROGRAM FIELD Q: the Q-quantile (0.5 the median) of one figure over the runs
+quantile() {
     awk -v label="$1" -v program="$2" -v field="$3" '$1 == label && $2 == program {
             for (i = 3; i <= NF; i++) { split($i, kv, "="); if (kv[1] == field) print kv[2] } }' \
-        "$work/startup.txt" | sort -g | awk '{ v[NR] = $1 } END {
-            if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+        "$work/startup.txt" | sort -g | awk -v q="$4" '{ v[NR] = $1 } END {
+            if (NR == 0) { print "n/a"; exit }
+            p = 1 + q * (NR - 1); i = int(p); f = p - i
+            printf "%.1f\n", (i < NR) ? v[i] + f * (v[i + 1] - v[i]) : v[i] }'
 }
+median() { quantile "$1" "$2" "$3" 0.5; }
+# spread LABEL PROGRAM FIELD: the middle half of the runs, "p25-p75"
+spread() { echo "$(quantile "$1" "$2" "$3" 0.25)-$(quantile "$1" "$2" "$3" 0.75)"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "n/a" || b == "n/a" || b == 0) print "n/a"; else printf "%.2f", a / b }'; }
-mib() { awk -v k="$1" 'BEGIN { if (k == "n/a") print k; else printf "%.1f", k / 1024 }'; }
+mib() { awk -v k="$1" 'BEGIN { if (k == "n/a" || k == "") print "n/a"; else printf "%.1f", k / 1024 }'; }
 
 echo
 echo "Start-up and idle memory, median of $runs interleaved runs (Xvfb, $(nproc) cores, Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6))"
 [ -e "$(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqgtk3.so" ] ||
     echo "note: qt6-gtk-platformtheme is not installed, so the GNOME rows do not load the GTK theme"
 echo
-echo "| environment | figure | floor | prjBazelot | ratio |"
-echo "|---|---|---:|---:|---:|"
+echo "| environment | figure | floor | prjBazelot | ratio | middle half of the runs, floor / prjBazelot |"
+echo "|---|---|---:|---:|---:|---|"
 for label in default GNOME; do
     for figure in wall_ms:"wall time to first paint (ms)" cpu_ms:"CPU time to first paint (ms)" \
         rss_kib:"resident memory, idle (MiB)" pss_kib:"proportional memory, idle (MiB)"; do
         field=${figure%%:*}
         floor_value=$(median "$label" floor "$field")
         app_value=$(median "$label" app "$field")
-        case $field in *_kib) floor_value=$(mib "$floor_value") app_value=$(mib "$app_value") ;; esac
-        echo "| $label | ${figure#*:} | $floor_value | $app_value | $(ratio "$app_value" "$floor_value") |"
+        floor_spread=$(spread "$label" floor "$field")
+        app_spread=$(spread "$label" app "$field")
+        case $field in
+        *_kib)
+            floor_value=$(mib "$floor_value") app_value=$(mib "$app_value")
+            floor_spread=$(mib "${floor_spread%-*}")-$(mib "${floor_spread#*-}")
+            app_spread=$(mib "${app_spread%-*}")-$(mib "${app_spread#*-}")
+            ;;
+        esac
+        echo "| $label | ${figure#*:} | $floor_value | $app_value | $(ratio "$app_value" "$floor_value") |" \
+            "$floor_spread / $app_spread |"
     done
 done
 
@@ -114,6 +128,16 @@ awk -F, 'NR > 1 {
         print "|---|---:|---:|"
         for (i = 1; i <= n; i++) printf "| %s | %.0f | %.0f |\n", order[i], cost["TranslateNumber", order[i]], cost["StdCharconv", order[i]]
         printf "\nNumberText::isNumeric on a 15-character text: %.0f ns\n", numeric }' "$work/engine.csv"
+
+if [ -x "$build/bench/bazelot_bench_check" ]; then
+    echo
+    echo "The input check on a 15-character text, rejected at its last character (ns, CPU time)"
+    echo
+    "$build/bench/bazelot_bench_check" --benchmark_min_time=0.2 --benchmark_format=csv 2>/dev/null >"$work/check.csv"
+    awk -F, 'BEGIN { split("decimal binary octal hexadecimal", names, " ")
+            print "| input system | checkInput |"; print "|---|---:|" }
+        NR > 1 { printf "| %s | %.0f |\n", names[NR - 1], $4 }' "$work/check.csv"
+fi
 
 echo
 echo "Raw figures: $work"
