@@ -16,7 +16,9 @@ for seeds in fuzz/corpus/*/; do
     name=$(basename "$seeds")
     binary=build/fuzz/fuzz/fuzz_$name
     if [ ! -x "$binary" ]; then
-        echo "fuzz_$name: not built, skipped"
+        # Every seeded target must build: one that silently vanished would leave its code unfuzzed.
+        echo "fuzz_$name: FAILED, it has seeds in $seeds but was not built"
+        status=1
         continue
     fi
     mkdir -p "build/fuzz/corpus/$name"
