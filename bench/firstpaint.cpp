@@ -32,6 +32,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <poll.h>
@@ -114,20 +115,6 @@ struct Watcher {
         return true;
     }
 
-    // The distinct pixels of a rectangle of the window: 1 while nothing has been drawn there.
-    bool uniform(Window window, int x, int y, unsigned width, unsigned height) {
-        XImage* image = XGetImage(display, window, x, y, width, height, AllPlanes, ZPixmap);
-        if (!image)
-            return true;
-        const unsigned long first = XGetPixel(image, 0, 0);
-        bool same = true;
-        for (unsigned row = 0; same && row < height; ++row)
-            for (unsigned column = 0; same && column < width; ++column)
-                same = XGetPixel(image, static_cast<int>(column), static_cast<int>(row)) == first;
-        XDestroyImage(image);
-        return same;
-    }
-
     std::vector<unsigned long> pixels(Window window, int x, int y, unsigned width, unsigned height) {
         std::vector<unsigned long> out;
         XImage* image = XGetImage(display, window, x, y, width, height, AllPlanes, ZPixmap);
@@ -139,6 +126,12 @@ struct Watcher {
                 out.push_back(XGetPixel(image, static_cast<int>(column), static_cast<int>(row)));
         XDestroyImage(image);
         return out;
+    }
+
+    // True while nothing has been drawn into the rectangle: all its pixels are one colour.
+    bool uniform(Window window, int x, int y, unsigned width, unsigned height) {
+        const auto all = pixels(window, x, y, width, height);
+        return std::adjacent_find(all.begin(), all.end(), std::not_equal_to<>()) == all.end();
     }
 };
 
