@@ -25,9 +25,12 @@ const char* name(NumeralSystem radix) {
 }
 
 constexpr NumeralSystem kSystems[] = {10, 2, 8, 16};
+// Below 2 the radix is refused: 0 would divide by zero, 1 never end, negative ones overflow.
+constexpr NumeralSystem kRefusedRadices[] = {0, 1, -1, -32768};
 const Lines kNoBox;
 const Lines kOverflow{"Overflow #6"};
 const Lines kTypeMismatch{"Type mismatch #13"};
+const Lines kInvalidCall{"Invalid procedure call or argument #5"};
 const std::optional<std::string> nothing;
 
 std::string repeat(std::string_view piece, std::size_t count) {
@@ -98,6 +101,14 @@ std::vector<TranslateRow> translateRows() {
                                  "2",
                                  "102", kNoBox},
                             });
+    // Refused before the text is read: no type mismatch for an empty one, one box for two bad radices.
+    for (NumeralSystem bad : kRefusedRadices) {
+        const std::string radix = std::to_string(bad);
+        rows.push_back({"input radix " + radix + " is refused", bad, 10, "12", nothing, kInvalidCall});
+        rows.push_back({"output radix " + radix + " is refused", 10, bad, "12", nothing, kInvalidCall});
+        rows.push_back({"both radices " + radix + " give one box", bad, bad, "12", nothing, kInvalidCall});
+        rows.push_back({"radix " + radix + " with an empty text", bad, 16, "", nothing, kInvalidCall});
+    }
     return rows;
 }
 
@@ -155,6 +166,12 @@ TEST_CASE("convertToDecimal") {
         {"running sum beyond the range", 10, "15" + std::string(307, '0') + '1' + std::string(307, '0'),
          kPartialAboveRange, kOverflow},
     };
+    for (NumeralSystem bad : kRefusedRadices) {
+        rows.push_back({"radix " + std::to_string(bad) + " is refused", bad, "12", kNothing, kInvalidCall});
+        rows.push_back(
+            {"radix " + std::to_string(bad) + " with an empty text", bad, "", kNothing, kInvalidCall});
+    }
+
     for (const Row& row : rows) {
         INFO(row.tag);
         BoxRecorder recorder;
@@ -201,18 +218,28 @@ TEST_CASE("convertFromDecimal") {
             CHECK(recorder.lastLines() == row.boxes);
         }
     }
+    // Refused before the text is read, so a text that would fail gives no second box.
+    for (NumeralSystem bad : kRefusedRadices)
+        for (const char* decimalText : {"255", "12a"}) {
+            INFO("\"", decimalText, "\" in radix ", bad);
+            BoxRecorder recorder;
+            CHECK(modBazelot::ConvertFromDecimal(bad, decimalText, recorder.callback()) == nothing);
+            CHECK(recorder.lastLines() == kInvalidCall);
+        }
 }
 
 TEST_CASE("failureBoxIsExact") {
     BoxRecorder recorder;
     modBazelot::TranslateNumber(10, 2, "2147483648", recorder.callback());
     modBazelot::TranslateNumber(10, 2, "", recorder.callback());
-    REQUIRE(recorder.boxes.size() == 2);
+    modBazelot::TranslateNumber(10, 0, "12", recorder.callback());
+    REQUIRE(recorder.boxes.size() == 3);
     for (const auto& box : recorder.boxes)
         CHECK(box.first == "Translation Module Error");
     const std::string lead = "The translation was not successful. Something went terribly wrong.\r\n\r\n";
     CHECK(recorder.boxes[0].second == lead + "Overflow #6");
     CHECK(recorder.boxes[1].second == lead + "Type mismatch #13");
+    CHECK(recorder.boxes[2].second == lead + "Invalid procedure call or argument #5");
 }
 
 TEST_CASE("longTexts") {
@@ -231,6 +258,7 @@ TEST_CASE("longTexts") {
          kOverflow + kTypeMismatch},
         {"32767 ones: overflow in both steps", 2, std::string(32767, '1'), nothing, kOverflow + kOverflow},
         {"32767 digits ending in 5", 10, std::string(32766, '0') + '5', "101", kNoBox},
+        {"radix 0 is refused before the length", 0, std::string(32768, '0'), nothing, kInvalidCall},
     };
     for (const Row& row : rows) {
         INFO(row.tag);
@@ -242,4 +270,5 @@ TEST_CASE("longTexts") {
 
 TEST_CASE("noCallbackIsSafe") {
     CHECK(!modBazelot::TranslateNumber(10, 2, "", modBazelot::ShowMessage()).has_value());
+    CHECK(!modBazelot::TranslateNumber(0, 2, "12", modBazelot::ShowMessage()).has_value());
 }
