@@ -24,6 +24,9 @@ inline constexpr std::string_view kOverflowPrompt =
     "The translation was not successful. Something went terribly wrong.\r\n\r\nOverflow #6";
 inline constexpr std::string_view kTypeMismatchPrompt =
     "The translation was not successful. Something went terribly wrong.\r\n\r\nType mismatch #13";
+inline constexpr std::string_view kInvalidCallPrompt =
+    "The translation was not successful. Something went terribly wrong.\r\n\r\n"
+    "Invalid procedure call or argument #5";
 
 [[noreturn]] inline void fail(const char* what, std::string_view text, std::string_view detail = {}) {
     std::fprintf(stderr, "invariant broken: %s\n  text: \"%.*s\"\n  detail: %.*s\n", what,
