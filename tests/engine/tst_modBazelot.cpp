@@ -209,12 +209,16 @@ TEST_CASE("convertFromDecimal") {
         {"letters are a type mismatch", "12a", nothing, nothing, nothing, nothing, kTypeMismatch},
     };
     for (const Row& row : rows) {
-        const std::pair<NumeralSystem, std::optional<std::string>> cases[] = {
-            {2, row.binary}, {8, row.octal}, {10, row.decimal}, {16, row.hex}};
-        for (const auto& [radix, digits] : cases) {
-            INFO(row.tag, " in radix ", radix);
+        // Not a structured binding: INFO's lambda cannot capture one before clang 16.
+        const struct {
+            NumeralSystem radix;
+            const std::optional<std::string>& digits;
+        } cases[] = {{2, row.binary}, {8, row.octal}, {10, row.decimal}, {16, row.hex}};
+        for (const auto& written : cases) {
+            INFO(row.tag, " in radix ", written.radix);
             BoxRecorder recorder;
-            CHECK(modBazelot::ConvertFromDecimal(radix, row.decimalText, recorder.callback()) == digits);
+            CHECK(modBazelot::ConvertFromDecimal(written.radix, row.decimalText, recorder.callback()) ==
+                  written.digits);
             CHECK(recorder.lastLines() == row.boxes);
         }
     }
