@@ -12,15 +12,18 @@ function(bazelot_add_test)
 endfunction()
 
 # The suites without a toolkit (engine, registry layer) use doctest, which is header-only: the host's
-# header serves a cross-build too, hence the search outside any find root.
+# header serves a cross-build too, hence the search outside any find root. It is copied into the build
+# folder, since its own folder (/usr/include) on a cross-compiler's path would hide the target's headers.
 find_path(BAZELOT_DOCTEST_INCLUDE_DIR doctest/doctest.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH)
 if(NOT BAZELOT_DOCTEST_INCLUDE_DIR)
     message(FATAL_ERROR "doctest/doctest.h was not found: install the package doctest-dev")
 endif()
+configure_file(${BAZELOT_DOCTEST_INCLUDE_DIR}/doctest/doctest.h
+    ${PROJECT_BINARY_DIR}/doctest/include/doctest/doctest.h COPYONLY)
 
 add_library(bazelot_doctest INTERFACE)
 # SYSTEM keeps the header's own warnings out of the -Wall -Wextra build.
-target_include_directories(bazelot_doctest SYSTEM INTERFACE ${BAZELOT_DOCTEST_INCLUDE_DIR})
+target_include_directories(bazelot_doctest SYSTEM INTERFACE ${PROJECT_BINARY_DIR}/doctest/include)
 
 # The one main() every doctest suite shares, compiled once.
 add_library(bazelot_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
