@@ -9,6 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/setup.sh run bench
+
 runs=${1:-15}
 build=build/default
 observer=$build/bench/bazelot_firstpaint

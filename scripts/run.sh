@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh run
 
 cmake --preset default >/dev/null
 cmake --build --preset default --target prjBazelot
