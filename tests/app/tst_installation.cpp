@@ -1,5 +1,6 @@
 // Installs the build into a temporary prefix and packs it as a Debian package, and checks that the
-// programs, their desktop entries and the icons land in the usual places, and nothing else does.
+// programs, their desktop entries, the icons and the metainfo land in the usual places, and nothing else
+// does.
 #include <optional>
 
 #include <QDirIterator>
@@ -18,6 +19,7 @@ const QStringList dataFiles = [] {
         "share/applications/prjBazelot.desktop",
         "share/applications/kvarzel.desktop",
         "share/icons/hicolor/scalable/apps/bazelot.svg",
+        "share/metainfo/org.example.bazelot.metainfo.xml",
     };
     // The PNG sizes, for menus and task bars that read no SVG.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
@@ -141,6 +143,12 @@ void tst_Installation::desktopEntryNamesInstalledFiles() {
     QCOMPARE("bin/" + desktopKey(path, "TryExec"), executable);
     QVERIFY(QFileInfo::exists(
         m_prefix.filePath("share/icons/hicolor/scalable/apps/" + desktopKey(path, "Icon") + ".svg")));
+    // Software centres find the launchers through the metainfo; its validator does not check them.
+    QFile metainfo(m_prefix.filePath("share/metainfo/org.example.bazelot.metainfo.xml"));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString launchable =
+        "<launchable type=\"desktop-id\">" + QFileInfo(path).fileName() + "</launchable>";
+    QVERIFY2(QString::fromUtf8(metainfo.readAll()).contains(launchable), qPrintable(launchable));
 }
 
 void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {
