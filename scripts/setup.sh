@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 / Ubuntu machine lacks for the purposes asked for, and nothing else:
 #
-#   scripts/setup.sh [--check] PURPOSE...     PURPOSE: run, test, bench, windows
+#   scripts/setup.sh [--check] PURPOSE...     PURPOSE: run, headless, test, bench, windows
 #
-# run.sh asks for "run", test.sh for "run test windows", bench.sh for "run bench". As root it installs
+# run.sh asks for "run", and for "headless" too where no display can be opened; test.sh asks for
+# "run test windows", bench.sh for "run bench". As root it installs
 # the missing packages with apt-get; otherwise, or with --check, it names them, says how to install
 # them and fails. BAZELOT_INSTALLED_PACKAGES=FILE (one package a line) stands in for the package
 # database, so that a test can see what each purpose asks for on a machine that has nothing.
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 [--check] PURPOSE...   (PURPOSE: run, test, bench, windows)" >&2
+    echo "usage: $0 [--check] PURPOSE...   (PURPOSE: run, headless, test, bench, windows)" >&2
     exit 2
 }
 
-# Each list holds only what its purpose adds; test, bench and windows come on top of run.
+# Each list holds only what its purpose adds; the others come on top of run.
 packages_run=(
     # the compiler and build tools, Qt Widgets (whose CMake files look for the OpenGL headers)
     g++ cmake ninja-build qt6-base-dev libgl-dev
@@ -22,8 +23,12 @@ packages_run=(
     librsvg2-bin
     # Cyrillic glyphs for the Russian window
     fonts-dejavu-core
-    # run.sh without a display: a virtual one, the search for the window and its screenshot
-    xvfb xauth x11-utils imagemagick
+    # run.sh's test whether the display opens (xdpyinfo), and its search for the window (xwininfo)
+    x11-utils
+)
+packages_headless=(
+    # run.sh where no display opens: a virtual one, and a screenshot of the window on it
+    xvfb xauth imagemagick
 )
 packages_test=(
     # the test framework of the toolkit-free tests (Qt Test comes with Qt)
@@ -36,8 +41,9 @@ packages_test=(
     clang libclang-rt-dev
 )
 packages_bench=(
-    # Google Benchmark for the engine; X Damage and XTest for the outside observer of the window
-    libbenchmark-dev libxdamage-dev libxtst-dev
+    # Google Benchmark for the engine; X Damage and XTest for the outside observer of the window, which
+    # watches the programs on a private virtual display
+    libbenchmark-dev libxdamage-dev libxtst-dev xvfb
 )
 packages_windows=(
     # the Windows programs cross-built with mingw-w64, their installer, and Wine to run and test them
@@ -51,6 +57,7 @@ for argument in "$@"; do
     case $argument in
     --check) check_only=1 ;;
     run) wanted+=("${packages_run[@]}") ;;
+    headless) wanted+=("${packages_headless[@]}") ;;
     test) wanted+=("${packages_test[@]}") ;;
     bench) wanted+=("${packages_bench[@]}") ;;
     windows) wanted+=("${packages_windows[@]}") ;;
