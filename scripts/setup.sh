@@ -4,10 +4,10 @@
 #   scripts/setup.sh [--check] PURPOSE...     PURPOSE: run, headless, test, bench, windows
 #
 # run.sh asks for "run", and for "headless" too where no display can be opened; test.sh asks for
-# "run test windows", bench.sh for "run bench". As root it installs
-# the missing packages with apt-get; otherwise, or with --check, it names them, says how to install
-# them and fails. BAZELOT_INSTALLED_PACKAGES=FILE (one package a line) stands in for the package
-# database, so that a test can see what each purpose asks for on a machine that has nothing.
+# "run test windows", bench.sh for "run bench". As root it installs the missing packages with apt-get;
+# otherwise, or with --check, it names them, says how to install them and fails.
+# BAZELOT_INSTALLED_PACKAGES=FILE (one package a line) stands in for the package database, so that a
+# test can see what each purpose asks for on a machine that has nothing.
 set -euo pipefail
 
 usage() {
