@@ -9,13 +9,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/setup.sh run bench
+
 runs=${1:-15}
 build=build/default
 observer=$build/bench/bazelot_firstpaint
 floor=$build/bench/floor/bazelot_floor
 app=$build/app/prjBazelot
 
-cmake --preset default >/dev/null
+# Running needs no test framework: the tests are left out of this configure.
+cmake --preset default -DBAZELOT_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset default >/dev/null
 [ -x "$app" ] || app=
 work=$build/bench/results
