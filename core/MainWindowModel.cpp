@@ -4,6 +4,21 @@
 
 #include <utility>
 
+namespace {
+
+// A radio button reports its release too; the released option is no longer the pressed one.
+void follow(std::optional<SystemOption>& pressed, modBazelot::NumeralSystem& radix, SystemOption option,
+            bool isPressed) {
+    if (isPressed) {
+        pressed = option;
+        radix = radixOf(option);
+    } else if (pressed == option) {
+        pressed.reset();
+    }
+}
+
+} // namespace
+
 MainWindowModel::MainWindowModel(Language language, std::string decimalSeparator)
     : m_language(language)
     , m_decimalSeparator(std::move(decimalSeparator)) {
@@ -51,17 +66,6 @@ WindowChange MainWindowModel::CheckInput() {
 WindowChange MainWindowModel::txtValue_Change(std::string text) {
     m_state.input = std::move(text);
     return CheckInput();
-}
-
-// A radio button reports its release too; the released option is no longer the pressed one.
-static void follow(std::optional<SystemOption>& pressed, modBazelot::NumeralSystem& radix,
-                   SystemOption option, bool isPressed) {
-    if (isPressed) {
-        pressed = option;
-        radix = radixOf(option);
-    } else if (pressed == option) {
-        pressed.reset();
-    }
 }
 
 WindowChange MainWindowModel::optSysInp_Click(SystemOption option, bool pressed) {

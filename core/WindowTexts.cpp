@@ -2,7 +2,6 @@
 
 // The tool tips and "Ready" stay English in the Russian window too.
 const WindowTexts englishTexts{
-    .language = Language::English,
     .title = "Bazelot of calculating systems",
     .inputFrame = "Input",
     .outputFrame = "Output",
@@ -29,7 +28,6 @@ const WindowTexts englishTexts{
 };
 
 const WindowTexts russianTexts{
-    .language = Language::Russian,
     .title = "Кварзел систем счисления",
     .inputFrame = "ВВОД",
     .outputFrame = "ВЫВОД",

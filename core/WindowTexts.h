@@ -7,7 +7,6 @@
 // Every text a main window shows, in one language, and the option widths its captions need.
 // Widths are in twips; texts are UTF-8. An ampersand marks the next character as access key.
 struct WindowTexts {
-    Language language;
     const char* title;
     const char* inputFrame;
     const char* outputFrame;
