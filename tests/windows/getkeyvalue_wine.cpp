@@ -148,7 +148,7 @@ int check() {
 
 } // namespace
 
-int main() {
+int wmain() {
     const int result = write() == 0 ? check() : 1;
     removeTestValues();
     return result;
