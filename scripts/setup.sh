@@ -14,6 +14,8 @@ packages=(
     libxdamage-dev libxtst-dev
     # the Windows registry layer and version resources, checked under Wine
     wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    # the Windows programs' icon and installer
+    icoutils nsis
     # desktop entry lint and the Debian package's computed dependencies
     desktop-file-utils dpkg-dev file
     # the icon's render check, and the key presses that make the README's screenshots
