@@ -1,14 +1,14 @@
 #include "app/Deliverable.h"
-#include "platform/SystemLauncher.h"
 #include "platform/SystemRegistry.h"
-#include "ui/main/frmBazelot_rus.h"
+#include "ui/qt/QtLauncher.h"
+#include "ui/qt/frmBazelot_rus.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     // Before the application, so that they outlive every window it may still delete on its way out.
     platform::SystemRegistry registry;
-    platform::SystemLauncher launcher;
+    QtLauncher launcher;
 
     QApplication app(argc, argv);
     // Names and version of this build; its application name is the caption of message boxes that give

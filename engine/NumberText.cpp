@@ -119,37 +119,35 @@ std::string writeDecimal(double value) {
     return std::string(buffer, end);
 }
 
+Decoded decodeAt(std::string_view utf8, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    char32_t cp = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    bool valid = length != 0 && at + length <= utf8.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[at + k]);
+        valid = (next & 0xC0) == 0x80;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are as invalid as a stray byte.
+    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && cp >= kMinimum[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    if (!valid)
+        return {U'\uFFFD', 1};
+    return {cp, length};
+}
+
 std::vector<char32_t> codePoints(std::string_view utf8) {
     std::vector<char32_t> out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-        char32_t cp = length == 1   ? lead
-                      : length == 2 ? lead & 0x1F
-                      : length == 3 ? lead & 0x0F
-                                    : lead & 0x07;
-        bool valid = length != 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are as invalid as a stray byte.
-        static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        valid = valid && cp >= kMinimum[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-        if (!valid) {
-            out.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += length;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Decoded character = decodeAt(utf8, i);
+        out.push_back(character.codePoint);
+        i += character.length;
     }
     return out;
 }

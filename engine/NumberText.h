@@ -56,4 +56,12 @@ std::string writeDecimal(double value);
 // The code points of a UTF-8 text; each byte of an invalid sequence counts as one character.
 std::vector<char32_t> codePoints(std::string_view utf8);
 
+// The character that starts at byte `at` (less than the text's size) and its length in bytes; an
+// invalid byte is one character, U+FFFD.
+struct Decoded {
+    char32_t codePoint;
+    std::size_t length;
+};
+Decoded decodeAt(std::string_view utf8, std::size_t at);
+
 } // namespace NumberText

@@ -1,9 +1,7 @@
+#include "core/InputCheck.h"
 #include "engine/NumberText.h"
 #include "engine/modBazelot.h"
 #include "fuzz/FuzzSupport.h"
-#include "ui/main/InputCheck.h"
-
-#include <QString>
 
 #include <string>
 #include <utility>
@@ -21,36 +19,35 @@ bool verdictIn(Verdict verdict, std::initializer_list<Verdict> allowed) {
     return false;
 }
 
-constexpr int kMaxLength = 15; // the input box takes no more
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
     const int index = (data[0] & 7) % 5 - 1;
-    const QString separator = (data[0] & 8) ? QStringLiteral(",") : QStringLiteral(".");
-    const modBazelot::NumeralSystem output = fuzz::kSystems[(data[0] >> 4) & 3];
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
-    const std::string utf8 = text.toStdString();
+    const std::optional<SystemOption> pressed =
+        index < 0 ? std::nullopt : std::optional(kSystemOptions[static_cast<std::size_t>(index)]);
+    const std::string_view separator = (data[0] & 8) ? "," : ".";
+    const modBazelot::NumeralSystem output = radixOf(kSystemOptions[(data[0] >> 4) & 3]);
+    const std::string utf8(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view text = utf8;
 
-    const Verdict verdict = checkInput(text, index, separator);
+    const Verdict verdict = checkInput(text, pressed, separator);
 
     fuzz::check(static_cast<int>(verdict) >= static_cast<int>(Verdict::Empty) &&
                     static_cast<int>(verdict) <= static_cast<int>(Verdict::NoSystem),
                 "verdict outside the defined outcomes", utf8);
-    fuzz::check((verdict == Verdict::Empty) == text.isEmpty(), "empty verdict exactly for the empty text",
+    fuzz::check((verdict == Verdict::Empty) == text.empty(), "empty verdict exactly for the empty text",
                 utf8);
-    if (text.isEmpty())
+    if (text.empty())
         return 0;
     fuzz::check((verdict == Verdict::NoSystem) == (index < 0), "no-system verdict exactly without an option",
                 utf8);
     if (index < 0)
         return 0;
 
-    const int radix = fuzz::kSystems[static_cast<std::size_t>(index)];
-    const bool numeric = NumberText::isNumeric(utf8, separator.toStdString());
+    const int radix = radixOf(*pressed);
+    const bool numeric = NumberText::isNumeric(utf8, separator);
     switch (radix) {
     case 10:
         fuzz::check(verdictIn(verdict, {Verdict::Accepted, Verdict::NotNumber}), "decimal verdict", utf8);
@@ -87,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(boxes.empty(), "failure box for an accepted value in range", utf8);
         fuzz::check(result == fuzz::writeUpper(*value, output), "accepted text translates to another number",
                     utf8, result.value_or("(nothing)"));
-    } else if (text.size() <= kMaxLength) {
+    } else if (characterCount(text) <= kMaxInputCharacters) {
         fuzz::check(!result, "a number for an accepted value above the range", utf8, result.value_or(""));
         fuzz::check(boxes.size() == 1 && boxes.front().second == fuzz::kOverflowPrompt,
                     "one overflow box for an accepted value above the range", utf8);

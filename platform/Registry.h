@@ -37,4 +37,9 @@ public:
     virtual void closeKey(Key key) = 0;
 };
 
+// Registry texts come in the system's ANSI code page; this turns one into UTF-8, the encoding of every
+// other text of the program. The system-information lookup is its only caller. Outside Windows the
+// text is taken as it is.
+std::string ansiToUtf8(const std::string& ansi);
+
 } // namespace platform

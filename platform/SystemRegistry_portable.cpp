@@ -16,4 +16,8 @@ Registry::Status SystemRegistry::queryValue(Key, const std::string&, std::uint32
 
 void SystemRegistry::closeKey(Key) {}
 
+std::string ansiToUtf8(const std::string& ansi) {
+    return ansi;
+}
+
 } // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/SystemOption.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the main window's input check decides about a text.
+enum class Verdict { Empty, Accepted, NotNumber, NotBinary, NotOctal, NotHexadecimal, NoSystem };
+
+// Judges the UTF-8 text against the pressed input option; no pressed option gives NoSystem.
+// decimalSeparator is the one of the user's locale.
+Verdict checkInput(std::string_view text, std::optional<SystemOption> pressedInput,
+                   std::string_view decimalSeparator);
+
+// The input box holds at most this many characters, counted as the engine counts positions (code
+// points), so that no character is ever split.
+inline constexpr std::size_t kMaxInputCharacters = 15;
+
+std::size_t characterCount(std::string_view utf8);
+
+// The first `room` characters of text, never a part of one.
+std::string firstCharacters(std::string_view utf8, std::size_t room);
+
+// What a paste inserts: the clipboard's text without blanks and line breaks at its two ends (a value
+// copied from a terminal ends in a line break), cut to the room left in the box.
+std::string pastedText(std::string_view clipboard, std::size_t room);

@@ -1,0 +1,108 @@
+#include "core/MainWindowModel.h"
+
+#include "core/WindowTexts.h"
+
+#include <utility>
+
+MainWindowModel::MainWindowModel(Language language, std::string decimalSeparator)
+    : m_language(language)
+    , m_decimalSeparator(std::move(decimalSeparator)) {
+    m_state.status = windowTexts(language).ready;
+    Form_Load();
+}
+
+void MainWindowModel::Form_Load() {
+    m_state.sInp = 10;
+    m_state.sOut = 2;
+}
+
+WindowChange MainWindowModel::CheckInput() {
+    const WindowTexts& texts = windowTexts(m_language);
+    const char* status = nullptr;
+    switch (checkInput(m_state.input, m_state.pressedInput, m_decimalSeparator)) {
+    case Verdict::Empty:
+        // The status text stays as it was.
+        m_state.calculateEnabled = false;
+        return {.calculateEnabled = false};
+    case Verdict::NoSystem:
+        return {};
+    case Verdict::Accepted:
+        m_state.status = texts.accepted;
+        m_state.calculateEnabled = true;
+        return {.status = m_state.status, .calculateEnabled = true};
+    case Verdict::NotNumber:
+        status = texts.notNumber;
+        break;
+    case Verdict::NotBinary:
+        status = texts.notBinary;
+        break;
+    case Verdict::NotOctal:
+        status = texts.notOctal;
+        break;
+    case Verdict::NotHexadecimal:
+        status = texts.notHexadecimal;
+        break;
+    }
+    m_state.status = status;
+    m_state.calculateEnabled = false;
+    return {.status = m_state.status, .calculateEnabled = false};
+}
+
+WindowChange MainWindowModel::txtValue_Change(std::string text) {
+    m_state.input = std::move(text);
+    return CheckInput();
+}
+
+// A radio button reports its release too; the released option is no longer the pressed one.
+static void follow(std::optional<SystemOption>& pressed, modBazelot::NumeralSystem& radix,
+                   SystemOption option, bool isPressed) {
+    if (isPressed) {
+        pressed = option;
+        radix = radixOf(option);
+    } else if (pressed == option) {
+        pressed.reset();
+    }
+}
+
+WindowChange MainWindowModel::optSysInp_Click(SystemOption option, bool pressed) {
+    follow(m_state.pressedInput, m_state.sInp, option, pressed);
+    return CheckInput();
+}
+
+WindowChange MainWindowModel::optSysOut_Click(SystemOption option, bool pressed) {
+    follow(m_state.pressedOutput, m_state.sOut, option, pressed);
+    // The output plays no part in the check, which still sets the status and Calculate again.
+    return CheckInput();
+}
+
+WindowChange MainWindowModel::cmdCalculate_Click(const modBazelot::ShowMessage& show) {
+    // A failed translation has shown its box and returns nothing, which empties the result.
+    m_state.result =
+        modBazelot::TranslateNumber(m_state.sInp, m_state.sOut, m_state.input, show).value_or("");
+    return {.result = m_state.result};
+}
+
+WindowChange MainWindowModel::cmdExit_Click() {
+    return {.close = true};
+}
+
+WindowChange MainWindowModel::menuCommand(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::None:
+        return {};
+    case MenuCommand::Exit:
+        return {.quit = true};
+    case MenuCommand::About:
+        return {.showAbout = true};
+    case MenuCommand::English:
+    case MenuCommand::Russian: {
+        const Language chosen = command == MenuCommand::English ? Language::English : Language::Russian;
+        // The item of the window's own language does nothing. Otherwise the new window is shown before
+        // this one closes, so that the program never runs out of windows.
+        if (chosen == m_language)
+            return {};
+        return {.open = chosen, .close = true};
+    }
+    }
+    return {};
+}

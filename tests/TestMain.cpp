@@ -1,0 +1,3 @@
+// The one main() of every doctest suite.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>

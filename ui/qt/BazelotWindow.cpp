@@ -1,0 +1,250 @@
+#include "ui/qt/BazelotWindow.h"
+
+#include "ui/qt/AboutDialog.h"
+#include "ui/qt/InputLineEdit.h"
+#include "ui/qt/Twips.h"
+#include "ui/qt/frmBazelot.h"
+#include "ui/qt/frmBazelot_rus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace {
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString withoutAccessKey(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
+
+// Tab enters an option group at its pressed button. Qt keeps the tab stop on the button that had
+// focus last, which is the first one of a group never visited.
+void makePressedTabStop(const std::array<QRadioButton*, 4>& group) {
+    for (QRadioButton* option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace
+
+BazelotWindow::BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(language, QLocale().decimalPoint().toStdString())
+    , m_services(services) {
+    const WindowLayout& layout = m_model.layout();
+    setObjectName(text(layout.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(text(layout.caption));
+    // The layout is measured for this face size; longer captions would not fit the fixed frames.
+    QFont windowFont = font();
+    windowFont.setPointSize(layout.pointSize);
+    setFont(windowFont);
+
+    buildMenus();
+    buildControls();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != menuBar() && isAncestorOf(now))
+            m_lastFocus = now;
+    });
+    setFixedSize(twipsToPixels(layout.clientWidth),
+                 menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
+}
+
+void BazelotWindow::buildMenus() {
+    // Inside the window on every desktop, so that the client area is where the layout puts it.
+    menuBar()->setNativeMenuBar(false);
+    QHash<QString, QMenu*> menus;
+    for (const MenuItem& item : m_model.layout().menu) {
+        QMenu* parentMenu = menus.value(text(item.parent));
+        if (item.command == MenuCommand::None) {
+            QMenu* menu =
+                parentMenu ? parentMenu->addMenu(text(item.text)) : menuBar()->addMenu(text(item.text));
+            menu->setObjectName(text(item.name));
+            menus.insert(text(item.name), menu);
+            continue;
+        }
+        QAction* action =
+            parentMenu ? parentMenu->addAction(text(item.text)) : menuBar()->addAction(text(item.text));
+        action->setObjectName(text(item.name));
+        const MenuCommand command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] { apply(m_model.menuCommand(command)); });
+    }
+}
+
+void BazelotWindow::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    QHash<QString, QWidget*> frames;
+    QList<QWidget*> tabOrder;
+    for (const Control& control : m_model.layout().controls) {
+        QWidget* parent = control.parent.empty() ? client : frames.value(text(control.parent));
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Frame:
+            widget = new QGroupBox(text(control.text), parent);
+            frames.insert(text(control.name), widget);
+            break;
+        case ControlKind::TextBox: {
+            const bool input = control.role == ControlRole::InputBox;
+            QLineEdit* box = input ? new InputLineEdit(parent) : new QLineEdit(parent);
+            // Named by its frame's caption, which a screen reader would otherwise not tie to it.
+            box->setAccessibleName(withoutAccessKey(static_cast<QGroupBox*>(parent)->title()));
+            (input ? txtValue : txtResult) = box;
+            widget = box;
+            break;
+        }
+        case ControlKind::Option: {
+            auto* option = new QRadioButton(text(control.text), parent);
+            (control.role == ControlRole::InputOption ? optSysInp : optSysOut)[control.index] = option;
+            widget = option;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text(control.text), parent);
+            button->setToolTip(text(control.toolTip));
+            // Enter presses the focused button, as on the desktop this program comes from.
+            button->setAutoDefault(true);
+            if (control.role == ControlRole::Calculate) {
+                cmdCalculate = button;
+                connect(button, &QPushButton::clicked, this, [this] {
+                    apply(m_model.cmdCalculate_Click(
+                        [this](const std::string& title, const std::string& prompt) {
+                            showTranslationError(title, prompt);
+                        }));
+                });
+            } else {
+                connect(button, &QPushButton::clicked, this, [this] { apply(m_model.cmdExit_Click()); });
+            }
+            widget = button;
+            break;
+        }
+        case ControlKind::StatusBar:
+            buildStatusBar(control);
+            continue;
+        case ControlKind::Label:
+        case ControlKind::Line:
+            continue;
+        }
+        widget->setObjectName(text(control.name));
+        widget->setGeometry(
+            twipsRect(control.box.left, control.box.top, control.box.width, control.box.height));
+        if (control.tabIndex >= 0)
+            tabOrder << widget;
+    }
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txtValue->setFocus();
+    // A read-only result can still be selected and copied.
+    txtResult->setReadOnly(true);
+
+    // The loaded state, then the wiring: nothing is checked while the window loads.
+    const MainWindowModel::State& state = m_model.state();
+    optSysInp[indexOf(*state.pressedInput)]->setChecked(true);
+    optSysOut[indexOf(*state.pressedOutput)]->setChecked(true);
+    cmdCalculate->setEnabled(state.calculateEnabled);
+
+    // A click, an arrow key and a screen reader's Toggle action all emit toggled; clicked adds a click
+    // on the button already pressed, which checks again as the model wants.
+    for (const SystemOption option : kSystemOptions) {
+        QRadioButton* input = optSysInp[indexOf(option)];
+        QRadioButton* output = optSysOut[indexOf(option)];
+        connect(input, &QRadioButton::toggled, this,
+                [this, option](bool on) { apply(m_model.optSysInp_Click(option, on)); });
+        connect(input, &QRadioButton::clicked, this,
+                [this, option, input] { apply(m_model.optSysInp_Click(option, input->isChecked())); });
+        connect(output, &QRadioButton::toggled, this,
+                [this, option](bool on) { apply(m_model.optSysOut_Click(option, on)); });
+        connect(output, &QRadioButton::clicked, this,
+                [this, option, output] { apply(m_model.optSysOut_Click(option, output->isChecked())); });
+    }
+    for (auto* group : {&optSysInp, &optSysOut}) {
+        makePressedTabStop(*group);
+        for (QRadioButton* option : *group)
+            connect(option, &QRadioButton::toggled, this, [group] { makePressedTabStop(*group); });
+    }
+    connect(txtValue, &QLineEdit::textChanged, this,
+            [this](const QString& value) { apply(m_model.txtValue_Change(value.toStdString())); });
+}
+
+void BazelotWindow::buildStatusBar(const Control& control) {
+    auto* sbrStatus = new QStatusBar(this);
+    sbrStatus->setObjectName(text(control.name));
+    sbrStatus->setSizeGripEnabled(false);
+    sbrStatus->setFixedHeight(twipsToPixels(control.box.top + control.box.height) -
+                              twipsToPixels(control.box.top));
+    setStatusBar(sbrStatus);
+    // Not one of the bar's own items: QStatusBar hides or squeezes those while it shows a temporary
+    // message, such as the status tip of a hovered menu item, and the status text must stay readable.
+    // The panel spans the whole bar, and the longer Russian messages wrap onto its second line.
+    sbrStatus_1 = new QLabel(text(m_model.state().status), sbrStatus);
+    sbrStatus_1->setObjectName(text(control.name) + QStringLiteral("_1"));
+    sbrStatus_1->setGeometry(0, 0, twipsToPixels(control.box.width), sbrStatus->height());
+    sbrStatus_1->setWordWrap(true);
+    sbrStatus_1->setIndent(3);
+    sbrStatus_1->setAutoFillBackground(true);
+    txtValue->setAccessibleDescription(sbrStatus_1->text());
+}
+
+void BazelotWindow::apply(const WindowChange& change) {
+    if (change.status)
+        setStatusText(*change.status);
+    if (change.calculateEnabled)
+        cmdCalculate->setEnabled(*change.calculateEnabled);
+    if (change.result)
+        txtResult->setText(text(*change.result));
+    if (change.showAbout)
+        showAbout();
+    if (change.open) {
+        BazelotWindow* next = *change.open == Language::English
+                                  ? static_cast<BazelotWindow*>(new frmBazelot(m_services))
+                                  : new frmBazelot_rus(m_services);
+        // Only the place on the screen is kept, so that the window does not jump.
+        next->move(pos());
+        next->show();
+    }
+    if (change.close)
+        close();
+    if (change.quit)
+        QCoreApplication::quit();
+}
+
+void BazelotWindow::setStatusText(const std::string& utf8) {
+    const QString status = text(utf8);
+    // The check runs again on every click; only a change is news for a screen reader.
+    if (status == sbrStatus_1->text())
+        return;
+    // Both report the change to assistive technology: the label as a new name, the input box,
+    // which has the focus while the user types, as a new description.
+    sbrStatus_1->setText(status);
+    txtValue->setAccessibleDescription(status);
+}
+
+void BazelotWindow::showTranslationError(const std::string& title, const std::string& prompt) {
+    QString message = text(prompt);
+    message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Warning, text(title), message, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void BazelotWindow::showAbout() {
+    // Chosen from the menu bar with the keyboard, the About item leaves the bar holding the focus while
+    // the dialog runs; hand it back to the control that had it before, once the dialog closes.
+    AboutDialog dialog(m_model.language(), m_services, this);
+    dialog.exec();
+    if (m_lastFocus)
+        m_lastFocus->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/MainWindowModel.h"
+#include "platform/PlatformServices.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The main window's view, shared by both languages: it builds its controls from the core's layout
+// table, forwards every event to the model and applies the change the model answers.
+// Closing the window deletes it, so create it with new. The platform services go on to the About
+// dialog and to the window that replaces this one, so they must outlive every main window.
+class BazelotWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using NumeralSystem = modBazelot::NumeralSystem;
+
+    // The radix of the input and of the output system: 10, 2, 8 or 16, never an option index.
+    NumeralSystem sInp() const { return m_model.sInp(); }
+    void setSInp(NumeralSystem radix) { m_model.setSInp(radix); }
+    NumeralSystem sOut() const { return m_model.sOut(); }
+    void setSOut(NumeralSystem radix) { m_model.setSOut(radix); }
+
+protected:
+    BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent);
+
+private:
+    void buildMenus();
+    void buildControls();
+    void buildStatusBar(const Control& control);
+    void apply(const WindowChange& change);
+    void setStatusText(const std::string& utf8);
+    void showTranslationError(const std::string& title, const std::string& prompt);
+    void showAbout();
+
+    MainWindowModel m_model;
+    platform::PlatformServices m_services;
+
+    QLineEdit* txtValue = nullptr;
+    QLineEdit* txtResult = nullptr;
+    std::array<QRadioButton*, 4> optSysInp{};
+    std::array<QRadioButton*, 4> optSysOut{};
+    QPushButton* cmdCalculate = nullptr;
+    QLabel* sbrStatus_1 = nullptr;
+    QPointer<QWidget> m_lastFocus; // the control that last had the focus, never the menu bar
+};
