@@ -2,6 +2,7 @@
 // checks that it is the Russian main window, closes it as the title bar's close button does and
 // checks that the program then ends by itself, successfully.
 //   startclose_wine PROGRAM.exe...
+#include "core/WindowTexts.h"
 #include "platform/Utf16.h"
 
 #include <windows.h>
@@ -16,7 +17,6 @@ std::string utf8(const std::wstring& text) {
     return platform::toUtf8(text);
 }
 
-constexpr wchar_t kRussianTitle[] = L"Кварзел систем счисления";
 constexpr DWORD kPatience = 10000; // ms; a start takes a fraction of a second
 
 struct Search {
@@ -58,7 +58,7 @@ bool startAndClose(const wchar_t* program) {
     } else {
         wchar_t title[256] = L"";
         GetWindowTextW(search.window, title, 256);
-        if (std::wstring(title) != kRussianTitle) {
+        if (utf8(title) != russianTexts.title) {
             std::printf("FAIL: %s starts with the window \"%s\"\n", name.c_str(), utf8(title).c_str());
             ok = false;
         }
