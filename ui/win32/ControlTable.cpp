@@ -62,6 +62,8 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
     , m_layout(layout) {
     SetPropW(window, kTableProperty, this);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    if (!layout.menu.empty())
+        buildMenu();
     bool afterOption = false;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const Control& control = layout.controls[i];
@@ -121,6 +123,33 @@ HWND ControlTable::handle(ControlRole role, int index) const {
 const Control* ControlTable::control(WPARAM id) const {
     const std::size_t place = LOWORD(id) - kFirstId;
     return LOWORD(id) >= kFirstId && place < m_layout.controls.size() ? &m_layout.controls[place] : nullptr;
+}
+
+MenuCommand ControlTable::menuCommand(WPARAM id) const {
+    const std::size_t place = LOWORD(id) - kFirstMenuId;
+    return LOWORD(id) >= kFirstMenuId && place < m_layout.menu.size() ? m_layout.menu[place].command
+                                                                      : MenuCommand::None;
+}
+
+void ControlTable::buildMenu() {
+    HMENU bar = CreateMenu();
+    const std::vector<MenuItem>& items = m_layout.menu;
+    std::vector<HMENU> menus(items.size(), nullptr);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        HMENU parent = bar;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (items[j].name == items[i].parent)
+                parent = menus[j];
+        }
+        const std::wstring text = platform::toUtf16(items[i].text);
+        if (items[i].command == MenuCommand::None) {
+            menus[i] = CreatePopupMenu();
+            AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menus[i]), text.c_str());
+        } else {
+            AppendMenuW(parent, MF_STRING, kFirstMenuId + i, text.c_str());
+        }
+    }
+    SetMenu(m_window, bar);
 }
 
 void ControlTable::place(int dpi, const POINT* topLeft) {
@@ -228,6 +257,18 @@ HBRUSH ControlTable::colour(HDC dc, HWND child) const {
 HWND findControl(HWND window, std::string_view name) {
     const auto* table = static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
     return table ? table->handle(name) : nullptr;
+}
+
+UINT findMenuItem(HWND window, std::string_view name) {
+    const auto* table = static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
+    if (!table)
+        return 0;
+    const std::vector<MenuItem>& items = table->layout().menu;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].name == name)
+            return static_cast<UINT>(ControlTable::kFirstMenuId + i);
+    }
+    return 0;
 }
 
 std::string_view windowName(HWND window) {

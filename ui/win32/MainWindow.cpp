@@ -11,9 +11,6 @@
 
 namespace {
 
-// Menu items' IDs: this plus the item's place in the layout's menu table.
-constexpr int kFirstMenuId = 1000;
-
 std::string decimalSeparator() {
     wchar_t separator[8] = L".";
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
@@ -63,7 +60,6 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
 }
 
 void MainWindow::build(const POINT* topLeft) {
-    buildMenu();
     m_controls = std::make_unique<ControlTable>(m_window, m_model.layout());
     if (topLeft)
         m_controls->place(windowDpi(m_window), topLeft);
@@ -80,27 +76,6 @@ void MainWindow::build(const POINT* topLeft) {
     markPressedTabStops();
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
     m_lastFocus = m_controls->handle(ControlRole::InputBox);
-}
-
-void MainWindow::buildMenu() {
-    HMENU bar = CreateMenu();
-    const std::vector<MenuItem>& items = m_model.layout().menu;
-    std::vector<HMENU> menus(items.size(), nullptr);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        HMENU parent = bar;
-        for (std::size_t j = 0; j < i; ++j) {
-            if (items[j].name == items[i].parent)
-                parent = menus[j];
-        }
-        const std::wstring text = platform::toUtf16(items[i].text);
-        if (items[i].command == MenuCommand::None) {
-            menus[i] = CreatePopupMenu();
-            AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menus[i]), text.c_str());
-        } else {
-            AppendMenuW(parent, MF_STRING, kFirstMenuId + i, text.c_str());
-        }
-    }
-    SetMenu(m_window, bar);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -162,9 +137,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::command(WPARAM wParam) {
-    const std::size_t item = LOWORD(wParam) - kFirstMenuId;
-    if (HIWORD(wParam) == 0 && LOWORD(wParam) >= kFirstMenuId && item < m_model.layout().menu.size()) {
-        apply(m_model.menuCommand(m_model.layout().menu[item].command));
+    if (const MenuCommand item = m_controls->menuCommand(wParam);
+        HIWORD(wParam) == 0 && item != MenuCommand::None) {
+        apply(m_model.menuCommand(item));
         return;
     }
     if (const Control* control = m_controls->control(wParam))

@@ -32,7 +32,6 @@ private:
     MainWindow(Session& session, Language language);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(const POINT* topLeft);
-    void buildMenu();
     void command(WPARAM wParam);
     void controlCommand(const Control& control, WORD notification);
     void apply(const WindowChange& change);
