@@ -6,6 +6,7 @@
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MessageLoop.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -105,14 +106,22 @@ void showAboutDialog(HWND owner, Language language, platform::PlatformServices s
         return;
     dialog.controls = std::make_unique<ControlTable>(window, dialog.layout);
 
-    // Centred over the main window, which takes no input while the dialog is open.
+    // Centred over the main window and kept on its screen; the main window takes no input meanwhile.
     RECT ownerFrame{};
     RECT frame{};
     GetWindowRect(owner, &ownerFrame);
     GetWindowRect(window, &frame);
-    SetWindowPos(window, nullptr, (ownerFrame.left + ownerFrame.right - (frame.right - frame.left)) / 2,
-                 (ownerFrame.top + ownerFrame.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    const LONG left = std::clamp((ownerFrame.left + ownerFrame.right - width) / 2, screen.left,
+                                 std::max(screen.left, screen.right - width));
+    const LONG top = std::clamp((ownerFrame.top + ownerFrame.bottom - height) / 2, screen.top,
+                                std::max(screen.top, screen.bottom - height));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EnableWindow(owner, FALSE);
     ShowWindow(window, SW_SHOW);
     SetFocus(dialog.controls->handle(ControlRole::Ok));

@@ -3,6 +3,7 @@
 #include "platform/Utf16.h"
 #include "ui/win32/Geometry.h"
 #include "ui/win32/InputBox.h"
+#include "ui/win32/StatusBar.h"
 
 #include <commctrl.h>
 
@@ -84,8 +85,7 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + i)), instance, nullptr);
         m_handles.push_back(handle);
         if (control.kind == ControlKind::StatusBar) {
-            int rightEdges[] = {-1}; // one panel over the whole bar
-            SendMessageW(handle, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
+            StatusBar::attach(handle);
             SendMessageW(handle, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         if (control.role == ControlRole::InputBox)
