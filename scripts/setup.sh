@@ -50,6 +50,8 @@ packages_windows=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis wine64 wine
     # the build tools, the test framework, and the programs' icon drawn from the SVG into an .ico
     cmake ninja-build doctest-dev librsvg2-bin icoutils
+    # Wine's own fonts (MS Sans Serif, the title bars' Marlett) for the Windows screenshots
+    fonts-wine
 )
 
 check_only=
