@@ -126,5 +126,7 @@ void showAboutDialog(HWND owner, Language language, platform::PlatformServices s
     ShowWindow(window, SW_SHOW);
     SetFocus(dialog.controls->handle(ControlRole::Ok));
     runMessageLoop(window);
-    EnableWindow(owner, TRUE);
+    // Still there when the program was told to end meanwhile; the view must not outlive this call.
+    if (IsWindow(window))
+        dialog.close(window);
 }

@@ -266,22 +266,36 @@ TEST_CASE("Calculate shows the translation; a failure shows the engine's box and
     }
 }
 
-TEST_CASE("Enter presses the focused button, never Calculate from the input box") {
+TEST_CASE("keys: focus starts in the input box, Tab and arrows follow the groups, Enter presses the focused "
+          "button only") {
     struct Row {
+        const char* tag;
         const char* focus;
+        UINT key;
+        const char* focusAfter;
         const char* result;
+        const char* WindowTexts::*status;
     };
-    const Row rows[] = {{"cmdCalculate", "11111111"}, {"txtValue", ""}};
+    const Row rows[] = {
+        {"Enter on Calculate", "cmdCalculate", VK_RETURN, "cmdCalculate", "11111111", &WindowTexts::accepted},
+        {"Enter in the input box", "txtValue", VK_RETURN, "txtValue", "", &WindowTexts::accepted},
+        {"Tab into the input group", "txtValue", VK_TAB, "optSysInp_0", "", &WindowTexts::accepted},
+        {"Tab past the group", "optSysInp_0", VK_TAB, "txtResult", "", &WindowTexts::accepted},
+        {"arrow within the group", "optSysInp_0", VK_DOWN, "optSysInp_1", "", &WindowTexts::notBinary},
+    };
     for (const Row& row : rows) {
-        INFO(std::string(row.focus));
+        INFO(std::string(row.tag));
         Program program;
         HWND window = program.open(Language::Russian);
+        CHECK(GetFocus() == findControl(window, "txtValue"));
         SetWindowTextW(findControl(window, "txtValue"), L"255");
         SetFocus(findControl(window, row.focus));
         REQUIRE(GetFocus() == findControl(window, row.focus));
-        MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
-        dispatchMessage(enter);
+        MSG key{GetFocus(), WM_KEYDOWN, row.key, 1, 0, {}};
+        dispatchMessage(key);
+        CHECK(GetFocus() == findControl(window, row.focusAfter));
         CHECK(text(findControl(window, "txtResult")) == row.result);
+        CHECK(statusText(window) == russianTexts.*row.status);
     }
 }
 
