@@ -27,24 +27,16 @@ export BAZELOT_WINEPREFIX=${BAZELOT_WINEPREFIX:-$PWD/build/windows/wineprefix-x1
 export BAZELOT_WINE_GRAPHICS=x11
 source scripts/wine-env.sh
 
+source scripts/screenshot-helpers.sh
 work_dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work_dir/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+bazelot_xvfb_pid=
 cleanup() {
     wineserver -k 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
+    kill "$bazelot_xvfb_pid" 2>/dev/null || true
     rm -rf "$work_dir"
 }
 trap cleanup EXIT
-for _ in $(seq 300); do
-    [ -s "$work_dir/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work_dir/display" ]; then
-    echo "Xvfb did not start." >&2
-    exit 1
-fi
-export DISPLAY=":$(cat "$work_dir/display")"
+bazelot_start_display "$work_dir"
 
 bazelot_wine_prefix
 # Wine's own fonts, as a Windows system has them: "MS Sans Serif" and the title bar's Marlett glyphs.
@@ -54,28 +46,8 @@ cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wine explorer /desktop=Bazelot,800x600 "$program" </dev/null >/dev/null 2>&1 &
 wine_pid=$!
 
-# Waits for a shown window with exactly this title and prints its id.
-window() {
-    local id
-    if ! id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$"); then
-        echo "No window \"$1\" appeared." >&2
-        exit 1
-    fi
-    echo "${id%%$'\n'*}"
-}
-
-# Wine takes keys through the X window of its own active window: give that one the focus.
-keys() {
-    xdotool windowfocus --sync "$1"
-    shift
-    for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
-        sleep 0.3
-    done
-}
-
-# The window's part of the display (PrintWindow and import -window give blank images under Wine), as a
-# small PNG without time stamps, so that an unchanged program makes unchanged files.
+# The window's part of the display: PrintWindow and import -window give blank images under Wine. Wine
+# takes keys through the X window of its own active window, which is what keys gives the focus.
 shot() {
     sleep 0.7
     # xwininfo, not xdotool: the latter misplaces the windows inside a Wine desktop.
@@ -85,36 +57,26 @@ shot() {
     y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
     width=$(sed -n 's/^ *Width: *//p' <<<"$info")
     height=$(sed -n 's/^ *Height: *//p' <<<"$info")
-    import -window root -crop "${width}x${height}+${x}+${y}" png:- \
-        | convert - +repage +dither -colors 64 -strip -define png:exclude-chunks=date,time "docs/$2.png"
-    echo "docs/$2.png"
-}
-
-# Types a value and presses Calculate by the tab order: the input group, the result box, the output
-# group, Calculate. The input box has the focus when a window opens.
-translate() {
-    xdotool windowfocus --sync "$1"
-    xdotool type --delay 100 "$2"
-    keys "$1" Tab Tab Tab Tab space
+    import -window root -crop "${width}x${height}+${x}+${y}" png:- | bazelot_save_png "$2"
 }
 
 mkdir -p docs
 xdotool mousemove 1023 767 # off the windows: no hover marks, no tool tips
 
-russian=$(window "Кварзел систем счисления")
+russian=$(bazelot_window "Кварзел систем счисления")
 translate "$russian" 255
 shot "$russian" windows-main-ru
 keys "$russian" F10 Right Right Return # О_программе, by the menu bar: the Cyrillic access keys need a Russian keyboard
-about=$(window "О_программе")
+about=$(bazelot_window "О_программе")
 shot "$about" windows-about-ru
 keys "$about" Escape
 
 keys "$russian" F10 Right Return Return Return # Настройки > Выбрать язык > Английский
-english=$(window "Bazelot of calculating systems")
+english=$(bazelot_window "Bazelot of calculating systems")
 translate "$english" 255
 shot "$english" windows-main-en
 keys "$english" alt+a # About
-about=$(window "About_program")
+about=$(bazelot_window "About_program")
 shot "$about" windows-about-en
 keys "$about" Escape
 
