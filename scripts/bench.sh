@@ -141,3 +141,6 @@ fi
 
 echo
 echo "Raw figures: $work"
+
+# The Windows program under Wine, against a Win32 floor of its own.
+scripts/bench-windows.sh "$runs"
