@@ -1,3 +1,4 @@
+#include "core/SystemOption.h"
 #include "engine/NumberText.h"
 #include "engine/modBazelot.h"
 
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr int kSystems[] = {10, 2, 8, 16};
+constexpr auto kSystems = kOptionRadices;
 
 // The same pseudo-random values over the whole range, written in the input system.
 std::vector<std::string> texts(int radix) {

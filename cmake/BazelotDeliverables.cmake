@@ -7,6 +7,9 @@ set(BAZELOT_COMPANY_NAME "Bazelot")
 # Both builds carry this title; message boxes without a caption of their own show it.
 set(BAZELOT_APPLICATION_TITLE "prjBazelot")
 set(BAZELOT_ICON_NAME "bazelot")
+# The project's site (a placeholder domain) and, written backwards, the software centres' id of the package.
+set(BAZELOT_HOMEPAGE "https://bazelot.example.org/")
+set(BAZELOT_METAINFO_ID "org.example.bazelot")
 set(BAZELOT_COMMENT "Converts whole numbers between decimal, binary, octal and hexadecimal")
 set(BAZELOT_COMMENT_RU "Программа для перевода чисел в разные системы счисления")
 

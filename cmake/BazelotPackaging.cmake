@@ -46,10 +46,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CPackDeb finds the executables to hand to dpkg-shlibdeps by running `file` under LC_ALL=C, which
 # prints a non-ASCII name such as КВАРЗЕЛ as octal escapes that name no file. With --raw it prints the
 # name as it is. CPack reads this file just before it packs, where CPackDeb's own search for `file`
-# then finds the variable already set.
-find_program(BAZELOT_FILE_COMMAND file REQUIRED)
+# then finds the variable already set. Only packing needs `file`, so building and running do without it.
+find_program(BAZELOT_FILE_COMMAND file)
+if(BAZELOT_FILE_COMMAND)
+    set(cpack_options "set(FILE_EXECUTABLE \"${BAZELOT_FILE_COMMAND};--raw\")")
+else()
+    set(cpack_options "message(FATAL_ERROR \"Packing needs the program file: scripts/setup.sh test\")")
+endif()
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/BazelotCPackOptions.cmake)
-file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
-    CONTENT "set(FILE_EXECUTABLE \"${BAZELOT_FILE_COMMAND};--raw\")\n")
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}\n")
 
 include(CPack)

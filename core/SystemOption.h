@@ -16,8 +16,9 @@ constexpr std::size_t indexOf(SystemOption option) {
     return static_cast<std::size_t>(option);
 }
 
-// The radix the engine works with; the windows store it, never the button index.
+// The radix of each option, in button order: what the engine works with and the windows store.
+inline constexpr std::array<modBazelot::NumeralSystem, 4> kOptionRadices{10, 2, 8, 16};
+
 constexpr modBazelot::NumeralSystem radixOf(SystemOption option) {
-    constexpr std::array<modBazelot::NumeralSystem, 4> kRadix{10, 2, 8, 16};
-    return kRadix[indexOf(option)];
+    return kOptionRadices[indexOf(option)];
 }

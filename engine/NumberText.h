@@ -11,8 +11,10 @@
 namespace NumberText {
 
 // Run-time failure numbers and the descriptions the platform shows for them.
+inline constexpr std::int32_t kInvalidProcedureCall = 5;
 inline constexpr std::int32_t kOverflow = 6;
 inline constexpr std::int32_t kTypeMismatch = 13;
+inline constexpr std::string_view kInvalidProcedureCallDescription = "Invalid procedure call or argument";
 inline constexpr std::string_view kOverflowDescription = "Overflow";
 inline constexpr std::string_view kTypeMismatchDescription = "Type mismatch";
 
@@ -25,6 +27,9 @@ struct Failure {
 template <typename T>
 using Result = std::variant<T, Failure>;
 
+inline constexpr Failure invalidProcedureCall() {
+    return {kInvalidProcedureCall, kInvalidProcedureCallDescription};
+}
 inline constexpr Failure overflow() {
     return {kOverflow, kOverflowDescription};
 }

@@ -26,6 +26,14 @@ void report(const NumberText::Failure& failure, const ShowMessage& show) {
     ReportTranslationError(failure.number, std::string(failure.description), show);
 }
 
+// A radix below 2 divides by zero, never ends (1) or overflows the integer division (negative ones).
+bool refuseRadix(NumeralSystem radix, const ShowMessage& show) {
+    if (radix >= 2)
+        return false;
+    report(NumberText::invalidProcedureCall(), show);
+    return true;
+}
+
 char digitCharacter(double remainder) {
     return static_cast<char>(remainder < 10 ? '0' + static_cast<int>(remainder)
                                             : 'A' + static_cast<int>(remainder) - 10);
@@ -42,6 +50,8 @@ void ReportTranslationError(std::int32_t number, const std::string& description,
 
 std::optional<double> ConvertToDecimal(const NumeralSystem& radix, const std::string& text,
                                        const ShowMessage& show) {
+    if (refuseRadix(radix, show))
+        return std::nullopt;
     const std::vector<char32_t> characters = NumberText::codePoints(text);
     if (characters.size() > kMaxCharacters) {
         report(NumberText::overflow(), show);
@@ -68,6 +78,8 @@ std::optional<double> ConvertToDecimal(const NumeralSystem& radix, const std::st
 
 std::optional<std::string> ConvertFromDecimal(const NumeralSystem& radix, const std::string& decimalText,
                                               const ShowMessage& show) {
+    if (refuseRadix(radix, show))
+        return std::nullopt;
     std::string current = decimalText;
     std::string previous = decimalText;
     std::optional<std::string> result;
@@ -102,6 +114,9 @@ std::optional<std::string> ConvertFromDecimal(const NumeralSystem& radix, const 
 std::optional<std::string> TranslateNumber(const NumeralSystem& inputSystem,
                                            const NumeralSystem& outputSystem, const std::string& text,
                                            const ShowMessage& show) {
+    // One box for the call, whichever side is wrong, and before the input is read.
+    if (refuseRadix(std::min(inputSystem, outputSystem), show))
+        return std::nullopt;
     const std::optional<double> value = ConvertToDecimal(inputSystem, text, show);
     const std::string decimalText = value ? NumberText::writeDecimal(*value) : std::string();
     return ConvertFromDecimal(outputSystem, decimalText, show);

@@ -10,7 +10,8 @@
 // message callback it is handed, never to its caller.
 namespace modBazelot {
 
-// The radix itself: 10, 2, 8 or 16.
+// The radix itself: 10, 2, 8 or 16 from the windows. The three conversions below refuse a radix below 2
+// before any work, with one "Invalid procedure call or argument" box, and return nothing.
 using NumeralSystem = std::int16_t;
 
 // Shows one modal warning box with an OK button; returns when the user has closed it.

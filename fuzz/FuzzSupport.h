@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SystemOption.h"
 #include "engine/modBazelot.h"
 
 #include <array>
@@ -16,7 +17,7 @@
 namespace fuzz {
 
 // The main windows' option order: decimal, binary, octal, hexadecimal.
-inline constexpr std::array<modBazelot::NumeralSystem, 4> kSystems{10, 2, 8, 16};
+inline constexpr auto kSystems = kOptionRadices;
 
 inline constexpr std::int64_t kMaxValue = 2147483647;
 
@@ -24,6 +25,9 @@ inline constexpr std::string_view kOverflowPrompt =
     "The translation was not successful. Something went terribly wrong.\r\n\r\nOverflow #6";
 inline constexpr std::string_view kTypeMismatchPrompt =
     "The translation was not successful. Something went terribly wrong.\r\n\r\nType mismatch #13";
+inline constexpr std::string_view kInvalidCallPrompt =
+    "The translation was not successful. Something went terribly wrong.\r\n\r\n"
+    "Invalid procedure call or argument #5";
 
 [[noreturn]] inline void fail(const char* what, std::string_view text, std::string_view detail = {}) {
     std::fprintf(stderr, "invariant broken: %s\n  text: \"%.*s\"\n  detail: %.*s\n", what,

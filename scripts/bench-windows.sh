@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
+scripts/setup.sh run bench windows
 cmake --preset default >/dev/null
 cmake --build --preset default --target bazelot_firstpaint >/dev/null
 cmake --preset windows -DBAZELOT_BUILD_BENCH=ON >/dev/null

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Bazelot and starts it. Without a usable display it starts the
-# program on a private virtual display (Xvfb), saves a screenshot of its window and says where.
+# program on a private virtual display (Xvfb), saves a screenshot of its window and says where; only
+# then does it set up the virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh run
 
-cmake --preset default >/dev/null
+# Running needs no test framework: the tests are left out of this configure.
+cmake --preset default -DBAZELOT_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset default --target prjBazelot
 
 program=build/default/app/prjBazelot
@@ -20,6 +22,7 @@ if [ -n "${DISPLAY:-}" ]; then
 else
     echo "No display is set (DISPLAY is empty); using a virtual one instead."
 fi
+scripts/setup.sh headless
 
 workdir=$(mktemp -d)
 xvfb_pid=

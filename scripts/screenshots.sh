@@ -13,7 +13,7 @@ if [ ! -x "$program" ]; then
 fi
 for tool in Xvfb xdotool import convert; do
     if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing: run scripts/setup.sh as root." >&2
+        echo "$tool is missing: run scripts/setup.sh run headless test as root." >&2
         exit 1
     fi
 done

@@ -1,30 +1,85 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 / Ubuntu machine lacks to build, run and test Bazelot.
-# As root it installs with apt-get; otherwise it names the missing packages and stops.
+# Installs what a fresh Debian 12 / Ubuntu machine lacks for the purposes asked for, and nothing else:
+#
+#   scripts/setup.sh [--check] PURPOSE...     PURPOSE: run, headless, test, bench, windows
+#
+# run.sh asks for "run", and for "headless" too where no display can be opened; test.sh asks for
+# "run test windows", bench.sh for "run bench". As root it installs the missing packages with apt-get;
+# otherwise, or with --check, it names them, says how to install them and fails.
+# BAZELOT_INSTALLED_PACKAGES=FILE (one package a line) stands in for the package database, so that a
+# test can see what each purpose asks for on a machine that has nothing.
 set -euo pipefail
 
-packages=(
-    # build
+usage() {
+    echo "usage: $0 [--check] PURPOSE...   (PURPOSE: run, headless, test, bench, windows)" >&2
+    exit 2
+}
+
+# Each list holds only what its purpose adds; the others come on top of run.
+packages_run=(
+    # the compiler and build tools, Qt Widgets (whose CMake files look for the OpenGL headers)
     g++ cmake ninja-build qt6-base-dev libgl-dev
-    # Cyrillic glyphs for the Russian window, a virtual display and screenshots
-    fonts-dejavu-core xvfb xauth imagemagick x11-utils
-    # sanitizers, libFuzzer and the benchmark
-    clang libclang-rt-dev libbenchmark-dev
-    # the benchmark's outside observer of the window (X Damage and XTest)
-    libxdamage-dev libxtst-dev
-    # the Windows registry layer and version resources, checked under Wine
-    wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    # the Windows programs' icon and installer
-    icoutils nsis
-    # desktop entry lint and the Debian package's computed dependencies
-    desktop-file-utils dpkg-dev file
-    # the icon's render check, and the key presses that make the README's screenshots
-    librsvg2-bin xdotool
+    # the build renders the program's icon from its SVG into the PNG sizes it carries
+    librsvg2-bin
+    # Cyrillic glyphs for the Russian window
+    fonts-dejavu-core
+    # run.sh's test whether the display opens (xdpyinfo), and its search for the window (xwininfo)
+    x11-utils
+)
+packages_headless=(
+    # run.sh where no display opens: a virtual one, and a screenshot of the window on it
+    xvfb xauth imagemagick
+)
+packages_test=(
+    # the test framework of the toolkit-free tests (Qt Test comes with Qt)
+    doctest-dev
+    # the desktop entries' and the metainfo's validators; the Debian package's computed dependencies
+    desktop-file-utils appstream dpkg-dev file
+    # key presses into a real window (the README's screenshots)
+    xdotool
+    # the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the libFuzzer targets
+    clang libclang-rt-dev
+)
+packages_bench=(
+    # Google Benchmark for the engine; X Damage and XTest for the outside observer of the window, which
+    # watches the programs on a private virtual display
+    libbenchmark-dev libxdamage-dev libxtst-dev xvfb
+)
+packages_windows=(
+    # the Windows programs cross-built with mingw-w64, their installer, and Wine to run and test them
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis wine64 wine
+    # the Windows programs' icon file, made from the PNG sizes of the SVG
+    icoutils
 )
 
+check_only=
+purposes=()
+wanted=()
+for argument in "$@"; do
+    case $argument in
+    --check) check_only=1 ;;
+    run) wanted+=("${packages_run[@]}") ;;
+    headless) wanted+=("${packages_headless[@]}") ;;
+    test) wanted+=("${packages_test[@]}") ;;
+    bench) wanted+=("${packages_bench[@]}") ;;
+    windows) wanted+=("${packages_windows[@]}") ;;
+    *) usage ;;
+    esac
+    [ "$argument" = --check ] || purposes+=("$argument")
+done
+[ ${#purposes[@]} -gt 0 ] || usage
+
+is_installed() {
+    if [ -n "${BAZELOT_INSTALLED_PACKAGES:-}" ]; then
+        grep -sqxF -- "$1" "$BAZELOT_INSTALLED_PACKAGES"
+    else
+        dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+    fi
+}
+
 missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+for package in "${wanted[@]}"; do
+    if ! is_installed "$package" && [[ " ${missing[*]} " != *" $package "* ]]; then
         missing+=("$package")
     fi
 done
@@ -33,15 +88,15 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Bazelot needs these packages, which are not installed:" >&2
+if [ -n "$check_only" ] || [ "$(id -u)" -ne 0 ]; then
+    echo "Bazelot needs these packages (${purposes[*]}), which are not installed:" >&2
     echo "    ${missing[*]}" >&2
     echo "Install them as root, for example:" >&2
     echo "    sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 1
 fi
 
-echo "Installing: ${missing[*]}"
+echo "Installing for ${purposes[*]}: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"

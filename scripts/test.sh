@@ -3,9 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh run test windows
 
-cmake --preset default
+cmake --preset default -DBAZELOT_BUILD_TESTS=ON
 cmake --build --preset default
 ctest --preset default
 

@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QGenericPlugin>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -15,6 +17,18 @@ namespace {
 void report(const char* key, const QString& value) {
     std::printf("%s: %s\n", key, value.toUtf8().constData());
     std::fflush(stdout);
+}
+
+// The square sizes the window's icon comes in, smallest first ("16,32"); empty for no icon.
+QString iconSizes(const QIcon& icon) {
+    QList<int> sides;
+    for (const QSize& size : icon.availableSizes())
+        sides.append(size.width() == size.height() ? size.width() : -1);
+    std::sort(sides.begin(), sides.end());
+    QStringList texts;
+    for (int side : sides)
+        texts.append(QString::number(side));
+    return texts.join(',');
 }
 
 QList<QWindow*> shownWindows() {
@@ -44,6 +58,7 @@ public:
             poll->stop();
             report("windows", QString::number(shown.size()));
             report("title", shown.first()->title());
+            report("iconSizes", iconSizes(shown.first()->icon()));
             report("applicationName", QCoreApplication::applicationName());
             report("applicationDisplayName", QGuiApplication::applicationDisplayName());
             report("applicationVersion", QCoreApplication::applicationVersion());

@@ -1,8 +1,10 @@
 // Installs the build into a temporary prefix and packs it as a Debian package, and checks that the
-// programs, their desktop entries and the icon land in the usual places, and nothing else does.
+// programs, their desktop entries, the icons and the metainfo land in the usual places, and nothing else
+// does.
 #include <optional>
 
 #include <QDirIterator>
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -12,11 +14,18 @@ namespace {
 
 // Relative to the prefix; the executables are the only files with the executable bit.
 const QStringList executables{"bin/prjBazelot", "bin/КВАРЗЕЛ"};
-const QStringList dataFiles{
-    "share/applications/prjBazelot.desktop",
-    "share/applications/kvarzel.desktop",
-    "share/icons/hicolor/scalable/apps/bazelot.svg",
-};
+const QStringList dataFiles = [] {
+    QStringList files{
+        "share/applications/prjBazelot.desktop",
+        "share/applications/kvarzel.desktop",
+        "share/icons/hicolor/scalable/apps/bazelot.svg",
+        "share/metainfo/org.example.bazelot.metainfo.xml",
+    };
+    // The PNG sizes, for menus and task bars that read no SVG.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        files << QStringLiteral("share/icons/hicolor/%1x%1/apps/bazelot.png").arg(size);
+    return files;
+}();
 
 QStringList sorted(QStringList list) {
     list.sort();
@@ -95,6 +104,11 @@ void tst_Installation::installedFile() {
     QVERIFY(file.isFile());
     QVERIFY(file.size() > 0);
     QCOMPARE(file.isExecutable(), executable);
+    // An icon's folder names the size that a desktop takes it for.
+    const QRegularExpressionMatch size = QRegularExpression("/(\\d+)x\\1/").match(path);
+    if (size.hasMatch())
+        QCOMPARE(QImageReader(file.filePath()).size(),
+                 QSize(size.captured(1).toInt(), size.captured(1).toInt()));
 }
 
 void tst_Installation::executableNeedsOnlySystemLibraries_data() {
@@ -129,6 +143,12 @@ void tst_Installation::desktopEntryNamesInstalledFiles() {
     QCOMPARE("bin/" + desktopKey(path, "TryExec"), executable);
     QVERIFY(QFileInfo::exists(
         m_prefix.filePath("share/icons/hicolor/scalable/apps/" + desktopKey(path, "Icon") + ".svg")));
+    // Software centres find the launchers through the metainfo; its validator does not check them.
+    QFile metainfo(m_prefix.filePath("share/metainfo/org.example.bazelot.metainfo.xml"));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString launchable =
+        "<launchable type=\"desktop-id\">" + QFileInfo(path).fileName() + "</launchable>";
+    QVERIFY2(QString::fromUtf8(metainfo.readAll()).contains(launchable), qPrintable(launchable));
 }
 
 void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {

@@ -1,6 +1,10 @@
 #include "engine/NumberText.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
 
 using NumberText::Failure;
 
@@ -13,178 +17,137 @@ double outcome(const NumberText::Result<double>& result) {
 }
 } // namespace
 
-class tst_NumberText : public QObject {
-    Q_OBJECT
-
-private slots:
-    void readNumber_data();
-    void readNumber();
-    void roundToInt32_data();
-    void roundToInt32();
-    void writeDecimal_data();
-    void writeDecimal();
-    void codePoints_data();
-    void codePoints();
-};
-
-void tst_NumberText::readNumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("digits") << "255"
-                            << "." << 255.0;
-    QTest::newRow("minus") << "-5"
-                           << "." << -5.0;
-    QTest::newRow("plus") << "+5"
-                          << "." << 5.0;
-    QTest::newRow("blanks around") << "  7 "
-                                   << "." << 7.0;
-    QTest::newRow("tab before") << "\t7"
-                                << "." << 7.0;
-    QTest::newRow("exponent") << "1E3"
-                              << "." << 1000.0;
-    QTest::newRow("small exponent with sign") << "25e-1"
-                                              << "." << 2.5;
-    QTest::newRow("point separator") << "1.5"
-                                     << "." << 1.5;
-    QTest::newRow("comma separator") << "1,5"
-                                     << "," << 1.5;
-    QTest::newRow("separator first") << ".5"
-                                     << "." << 0.5;
-    QTest::newRow("separator last") << "5."
-                                    << "." << 5.0;
-    QTest::newRow("tiny exponent reads as zero") << "1e-400"
-                                                 << "." << 0.0;
-    QTest::newRow("leading zeros") << "0101"
-                                   << "." << 101.0;
-    QTest::newRow("exponent beyond range overflows") << "1e400"
-                                                     << "." << -2.0;
-    QTest::newRow("310 digits overflow") << '1' + QString(309, '0') << "." << -2.0;
-    QTest::newRow("empty") << ""
-                           << "." << -1.0;
-    QTest::newRow("blanks alone") << "   "
-                                  << "." << -1.0;
-    QTest::newRow("sign alone") << "-"
-                                << "." << -1.0;
-    QTest::newRow("separator alone") << "."
-                                     << "." << -1.0;
-    QTest::newRow("two separators") << "1.2.3"
-                                    << "." << -1.0;
-    QTest::newRow("other locale's separator") << "1.5"
-                                              << "," << -1.0;
-    QTest::newRow("digit-group separator is not a number") << "1,000"
-                                                           << "." << -1.0;
-    QTest::newRow("letter after digits") << "12a"
-                                         << "." << -1.0;
-    QTest::newRow("exponent without digits") << "1E"
-                                             << "." << -1.0;
-    QTest::newRow("two signs") << "+-1"
-                               << "." << -1.0;
-    QTest::newRow("blank inside") << "1 2"
-                                  << "." << -1.0;
-    QTest::newRow("hex prefix") << "0x10"
-                                << "." << -1.0;
-    QTest::newRow("inf") << "inf"
-                         << "." << -1.0;
-    QTest::newRow("nan") << "nan"
-                         << "." << -1.0;
-    QTest::newRow("full-width digit") << "\uFF11"
-                                      << "." << -1.0;
-}
-
-void tst_NumberText::readNumber() {
-    QFETCH(QString, text);
-    QFETCH(QString, separator);
-    QFETCH(double, value);
-
-    const std::string utf8 = text.toStdString();
-    QCOMPARE(outcome(NumberText::readNumber(utf8, separator.toStdString())), value);
-    QCOMPARE(NumberText::isNumeric(utf8, separator.toStdString()), value != -1.0);
-}
-
-void tst_NumberText::roundToInt32_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<qint64>("rounded"); // a value outside 32 bits stands for overflow
-
-    QTest::newRow("half to even down") << 0.5 << qint64(0);
-    QTest::newRow("half to even up") << 1.5 << qint64(2);
-    QTest::newRow("2.5 to 2") << 2.5 << qint64(2);
-    QTest::newRow("-0.5 to 0") << -0.5 << qint64(0);
-    QTest::newRow("-1.5 to -2") << -1.5 << qint64(-2);
-    QTest::newRow("just below half") << 2.4999 << qint64(2);
-    QTest::newRow("just above half") << 2.5001 << qint64(3);
-    QTest::newRow("max") << 2147483647.0 << qint64(2147483647);
-    QTest::newRow("max plus a bit rounds down") << 2147483647.4 << qint64(2147483647);
-    QTest::newRow("max plus half rounds out") << 2147483647.5 << (qint64(1) << 32);
-    QTest::newRow("min") << -2147483648.0 << qint64(-2147483648LL);
-    QTest::newRow("min minus half rounds to even min") << -2147483648.5 << qint64(-2147483648LL);
-    QTest::newRow("min minus more overflows") << -2147483648.6 << (qint64(1) << 32);
-    QTest::newRow("2147483648 overflows") << 2147483648.0 << (qint64(1) << 32);
-    QTest::newRow("infinity overflows") << std::numeric_limits<double>::infinity() << (qint64(1) << 32);
-}
-
-void tst_NumberText::roundToInt32() {
-    QFETCH(double, value);
-    QFETCH(qint64, rounded);
-
-    const auto result = NumberText::roundToInt32(value);
-    if (rounded == (qint64(1) << 32)) {
-        QVERIFY(std::holds_alternative<Failure>(result));
-        QCOMPARE(std::get<Failure>(result), NumberText::overflow());
-    } else {
-        QVERIFY(std::holds_alternative<std::int32_t>(result));
-        QCOMPARE(qint64(std::get<std::int32_t>(result)), rounded);
+TEST_CASE("readNumber") {
+    struct Row {
+        const char* tag;
+        std::string text;
+        const char* separator;
+        double value;
+    };
+    const Row rows[] = {
+        {"digits", "255", ".", 255.0},
+        {"minus", "-5", ".", -5.0},
+        {"plus", "+5", ".", 5.0},
+        {"blanks around", "  7 ", ".", 7.0},
+        {"tab before", "\t7", ".", 7.0},
+        {"exponent", "1E3", ".", 1000.0},
+        {"small exponent with sign", "25e-1", ".", 2.5},
+        {"point separator", "1.5", ".", 1.5},
+        {"comma separator", "1,5", ",", 1.5},
+        {"separator first", ".5", ".", 0.5},
+        {"separator last", "5.", ".", 5.0},
+        {"tiny exponent reads as zero", "1e-400", ".", 0.0},
+        {"leading zeros", "0101", ".", 101.0},
+        {"exponent beyond range overflows", "1e400", ".", -2.0},
+        {"310 digits overflow", '1' + std::string(309, '0'), ".", -2.0},
+        {"empty", "", ".", -1.0},
+        {"blanks alone", "   ", ".", -1.0},
+        {"sign alone", "-", ".", -1.0},
+        {"separator alone", ".", ".", -1.0},
+        {"two separators", "1.2.3", ".", -1.0},
+        {"other locale's separator", "1.5", ",", -1.0},
+        {"digit-group separator is not a number", "1,000", ".", -1.0},
+        {"letter after digits", "12a", ".", -1.0},
+        {"exponent without digits", "1E", ".", -1.0},
+        {"two signs", "+-1", ".", -1.0},
+        {"blank inside", "1 2", ".", -1.0},
+        {"hex prefix", "0x10", ".", -1.0},
+        {"inf", "inf", ".", -1.0},
+        {"nan", "nan", ".", -1.0},
+        {"full-width digit", "\uFF11", ".", -1.0},
+    };
+    for (const Row& row : rows) {
+        INFO(row.tag);
+        CHECK(outcome(NumberText::readNumber(row.text, row.separator)) == row.value);
+        CHECK(NumberText::isNumeric(row.text, row.separator) == (row.value != -1.0));
     }
 }
 
-void tst_NumberText::writeDecimal_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("31 bits") << 2147483647.0 << "2147483647";
-    QTest::newRow("beyond 32 bits") << 2147483648.0 << "2147483648";
-    QTest::newRow("1e20 without exponent") << 1e20 << "100000000000000000000";
-    QTest::newRow("1e300 has 301 digits") << 1e300 << QString();
-    QTest::newRow("a fraction") << 0.5 << "0.5";
-    QTest::newRow("a negative whole number") << -8.0 << "-8";
-}
-
-void tst_NumberText::writeDecimal() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-
-    const QString written = QString::fromStdString(NumberText::writeDecimal(value));
-    if (text.isNull()) {
-        QCOMPARE(written.size(), 301);
-        QVERIFY(!written.contains('e'));
-    } else {
-        QCOMPARE(written, text);
+TEST_CASE("roundToInt32") {
+    constexpr std::int64_t kOverflows = std::int64_t(1) << 32; // outside 32 bits
+    struct Row {
+        const char* tag;
+        double value;
+        std::int64_t rounded;
+    };
+    const Row rows[] = {
+        {"half to even down", 0.5, 0},
+        {"half to even up", 1.5, 2},
+        {"2.5 to 2", 2.5, 2},
+        {"-0.5 to 0", -0.5, 0},
+        {"-1.5 to -2", -1.5, -2},
+        {"just below half", 2.4999, 2},
+        {"just above half", 2.5001, 3},
+        {"max", 2147483647.0, 2147483647},
+        {"max plus a bit rounds down", 2147483647.4, 2147483647},
+        {"max plus half rounds out", 2147483647.5, kOverflows},
+        {"min", -2147483648.0, -2147483648LL},
+        {"min minus half rounds to even min", -2147483648.5, -2147483648LL},
+        {"min minus more overflows", -2147483648.6, kOverflows},
+        {"2147483648 overflows", 2147483648.0, kOverflows},
+        {"infinity overflows", std::numeric_limits<double>::infinity(), kOverflows},
+    };
+    for (const Row& row : rows) {
+        INFO(row.tag);
+        const auto result = NumberText::roundToInt32(row.value);
+        if (row.rounded == kOverflows) {
+            REQUIRE(std::holds_alternative<Failure>(result));
+            CHECK(std::get<Failure>(result) == NumberText::overflow());
+        } else {
+            REQUIRE(std::holds_alternative<std::int32_t>(result));
+            CHECK(std::int64_t(std::get<std::int32_t>(result)) == row.rounded);
+        }
     }
-    QCOMPARE(std::get<double>(NumberText::readNumber(written.toStdString())), value);
 }
 
-void tst_NumberText::codePoints_data() {
-    QTest::addColumn<QByteArray>("utf8");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("ASCII") << QByteArray("abc") << 3;
-    QTest::newRow("Cyrillic is one each") << QByteArray("\xD0\x96\xD0\x96") << 2;
-    QTest::newRow("emoji is one") << QByteArray("\xF0\x9F\x98\x80") << 1;
-    QTest::newRow("stray continuation byte") << QByteArray("\x80") << 1;
-    QTest::newRow("truncated sequence counts byte by byte") << QByteArray("\xE2\x82") << 2;
-    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << 2;
-    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << 3;
-    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << 4;
+TEST_CASE("writeDecimal") {
+    struct Row {
+        const char* tag;
+        double value;
+        const char* text; // null: 301 plain digits
+    };
+    const Row rows[] = {
+        {"zero", 0.0, "0"},
+        {"31 bits", 2147483647.0, "2147483647"},
+        {"beyond 32 bits", 2147483648.0, "2147483648"},
+        {"1e20 without exponent", 1e20, "100000000000000000000"},
+        {"1e300 has 301 digits", 1e300, nullptr},
+        {"a fraction", 0.5, "0.5"},
+        {"a negative whole number", -8.0, "-8"},
+    };
+    for (const Row& row : rows) {
+        INFO(row.tag);
+        const std::string written = NumberText::writeDecimal(row.value);
+        if (!row.text) {
+            CHECK(written.size() == 301);
+            CHECK(written.find('e') == std::string::npos);
+        } else {
+            CHECK(written == row.text);
+        }
+        const auto readBack = NumberText::readNumber(written);
+        REQUIRE(std::holds_alternative<double>(readBack));
+        CHECK(std::get<double>(readBack) == row.value);
+    }
 }
 
-void tst_NumberText::codePoints() {
-    QFETCH(QByteArray, utf8);
-    QFETCH(int, count);
-
-    QCOMPARE(int(NumberText::codePoints(std::string_view(utf8.constData(), utf8.size())).size()), count);
+TEST_CASE("codePoints") {
+    struct Row {
+        const char* tag;
+        std::string_view utf8;
+        std::size_t count;
+    };
+    const Row rows[] = {
+        {"ASCII", "abc", 3},
+        {"Cyrillic is one each", "\xD0\x96\xD0\x96", 2},
+        {"emoji is one", "\xF0\x9F\x98\x80", 1},
+        {"stray continuation byte", "\x80", 1},
+        {"truncated sequence counts byte by byte", "\xE2\x82", 2},
+        {"overlong slash", "\xC0\xAF", 2},
+        {"surrogate", "\xED\xA0\x80", 3},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", 4},
+    };
+    for (const Row& row : rows) {
+        INFO(row.tag);
+        CHECK(NumberText::codePoints(row.utf8).size() == row.count);
+    }
 }
-
-QTEST_APPLESS_MAIN(tst_NumberText)
-#include "tst_NumberText.moc"
