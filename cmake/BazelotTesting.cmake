@@ -3,10 +3,6 @@
 # suite runs headless and the same way on every machine.
 function(bazelot_add_test)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBRARIES" ${ARGN})
-    # TEMPORARY: Qt Test suites not yet ported to doctest are left out of a build without Qt.
-    if(NOT TARGET Qt6::Test)
-        return()
-    endif()
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test ${ARG_LIBRARIES})
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
@@ -47,7 +43,7 @@ function(bazelot_add_unit_test)
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 300)
     if(WIN32)
-        # Cross-built, it runs under Wine: in the server that tests/windows keeps up for the run.
+        # Under Wine: in the server that tests/windows keeps up for the whole run.
         set_tests_properties(${ARG_NAME} PROPERTIES FIXTURES_REQUIRED wine)
     endif()
 endfunction()

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh windows
+scripts/setup.sh run windows
 
 cmake --preset windows
 cmake --build --preset windows

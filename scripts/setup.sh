@@ -48,8 +48,8 @@ packages_bench=(
 packages_windows=(
     # the Windows programs cross-built with mingw-w64, their installer, and Wine to run and test them
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis wine64 wine
-    # the build tools, the test framework, and the programs' icon drawn from the SVG into an .ico
-    cmake ninja-build doctest-dev librsvg2-bin icoutils
+    # the Windows programs' icon file, made from the PNG sizes of the SVG
+    icoutils
     # Wine's own fonts (MS Sans Serif, the title bars' Marlett) for the Windows screenshots
     fonts-wine
 )

@@ -203,3 +203,37 @@ TEST_CASE("menu items, Exit and the language switch") {
         CHECK_FALSE(exit.quit);
     }
 }
+
+TEST_CASE("both languages' tables fill every field and hold the same controls") {
+    for (const auto layoutOf : {&mainWindowLayout, &aboutLayout}) {
+        const WindowLayout& ru = layoutOf(Language::Russian);
+        const WindowLayout& en = layoutOf(Language::English);
+        CAPTURE(en.name);
+        CHECK_FALSE(ru.caption.empty());
+        CHECK(ru.caption != en.caption);
+        REQUIRE(ru.controls.size() == en.controls.size());
+        REQUIRE(ru.menu.size() == en.menu.size());
+        for (std::size_t i = 0; i < en.controls.size(); ++i) {
+            const Control& r = ru.controls[i];
+            const Control& e = en.controls[i];
+            CAPTURE(e.name);
+            CHECK((r.kind == e.kind && r.role == e.role && r.tabIndex == e.tabIndex && r.parent == e.parent));
+            if (e.kind == ControlKind::Option)
+                CHECK((r.box.left == e.box.left && r.box.top == e.box.top && r.box.height == e.box.height));
+            const bool captioned = e.kind != ControlKind::TextBox && e.kind != ControlKind::Line;
+            CHECK(captioned != r.text.empty());
+            CHECK(captioned != e.text.empty());
+            CHECK((e.kind == ControlKind::Button && layoutOf == &mainWindowLayout) != e.toolTip.empty());
+        }
+        for (std::size_t i = 0; i < en.menu.size(); ++i) {
+            CHECK(ru.menu[i].name == en.menu[i].name);
+            CHECK((!ru.menu[i].text.empty() && !en.menu[i].text.empty()));
+        }
+    }
+    for (const Language language : kLanguages) {
+        const WindowTexts& texts = windowTexts(language);
+        for (const char* text :
+             {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal, texts.notHexadecimal})
+            CHECK(std::string(text).size() > 0);
+    }
+}

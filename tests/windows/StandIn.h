@@ -30,7 +30,9 @@ inline std::wstring markFile() {
     static const std::wstring mark = [] {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        const std::wstring path = std::wstring(temp) + L"bazelot-standin-mark.txt";
+        // One per test process: tests run side by side.
+        const std::wstring path =
+            std::wstring(temp) + L"bazelot-standin-mark-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
         SetEnvironmentVariableW(L"BAZELOT_MARK", path.c_str());
         return path;
     }();

@@ -89,8 +89,14 @@ void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
     check(module != nullptr, d.fileName, "loads as a resource file");
     if (module == nullptr)
         return;
-    check(FindResourceW(module, MAKEINTRESOURCEW(IDI_BAZELOT), MAKEINTRESOURCEW(14)) != nullptr, d.fileName,
-          "icon IDI_BAZELOT");                                                         // RT_GROUP_ICON
+    // Where Windows draws it: title bar, Alt+Tab, Explorer's largest view.
+    for (const int size : {16, 32, 256}) {
+        HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(IDI_BAZELOT), IMAGE_ICON, size, size, 0);
+        check(icon != nullptr, d.fileName,
+              ("icon IDI_BAZELOT at " + std::to_string(size) + " pixels").c_str());
+        if (icon != nullptr)
+            DestroyIcon(static_cast<HICON>(icon));
+    }
     HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
     const char* text =
         manifest ? static_cast<const char*>(LockResource(LoadResource(module, manifest))) : nullptr;
