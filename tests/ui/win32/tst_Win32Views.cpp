@@ -142,6 +142,7 @@ struct Box {
     std::string caption;
     std::string text;
     bool warningIcon;
+    HWND owner;
 };
 
 bool isMessageBox(HWND window) {
@@ -157,7 +158,21 @@ Box closeMessageBox(HWND box) {
                         SendMessageW(child, STM_GETICON, 0, 0));
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return {text(box), text(GetDlgItem(box, 0xFFFF)), icon};
+    return {text(box), text(GetDlgItem(box, 0xFFFF)), icon, GetWindow(box, GW_OWNER)};
+}
+
+// The text colour a window gives its label of this colour role, as it paints it.
+COLORREF textColour(HWND window, const WindowLayout& layout, ColourRole role) {
+    HWND label = nullptr;
+    for (const Control& control : layout.controls) {
+        if (control.colour == role)
+            label = findControl(window, control.name);
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+    const COLORREF colour = GetTextColor(dc);
+    DeleteDC(dc);
+    return colour;
 }
 
 } // namespace
@@ -262,6 +277,7 @@ TEST_CASE("Calculate shows the translation; a failure shows the engine's box and
             CHECK(boxes[0].text.ends_with(row.boxEnd));
             CHECK(boxes[0].text.find("\r\n") != std::string::npos);
             CHECK(boxes[0].warningIcon);
+            CHECK(boxes[0].owner == window);
         }
     }
 }
@@ -296,6 +312,33 @@ TEST_CASE("keys: focus starts in the input box, Tab and arrows follow the groups
         CHECK(GetFocus() == findControl(window, row.focusAfter));
         CHECK(text(findControl(window, "txtResult")) == row.result);
         CHECK(statusText(window) == russianTexts.*row.status);
+    }
+}
+
+TEST_CASE("Calculate and Exit carry their tool tips") {
+    struct Row {
+        const char* button;
+        const char* WindowTexts::*tip;
+    };
+    const Row rows[] = {{"cmdCalculate", &WindowTexts::calculateTip}, {"cmdExit", &WindowTexts::exitTip}};
+    for (const Language language : kLanguages) {
+        Program program;
+        HWND window = program.open(language);
+        HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+        while (tips && GetWindow(tips, GW_OWNER) != window)
+            tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+        REQUIRE(tips);
+        for (const Row& row : rows) {
+            INFO(std::string(row.button));
+            wchar_t tip[80] = L"";
+            TOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = window;
+            tool.uId = reinterpret_cast<UINT_PTR>(findControl(window, row.button));
+            tool.lpszText = tip;
+            SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+            CHECK(platform::toUtf8(tip) == windowTexts(language).*row.tip);
+        }
     }
 }
 
@@ -375,6 +418,7 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
             HWND about = nullptr;
             std::string_view aboutName;
             bool ownerDisabled = false;
+            COLORREF titleColour = 0;
             std::vector<Box> boxes;
             {
                 ModalWatch watch([&](HWND modal) {
@@ -385,6 +429,7 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
                         about = modal;
                         aboutName = windowName(about);
                         ownerDisabled = !IsWindowEnabled(window);
+                        titleColour = textColour(about, aboutLayout(language), ColourRole::Title);
                         if (row.button)
                             PostMessageW(findControl(about, row.button), BM_CLICK, 0, 0);
                         else
@@ -396,6 +441,7 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
             REQUIRE(about);
             CHECK(aboutName == aboutLayout(language).name);
             CHECK(ownerDisabled);
+            CHECK(titleColour == RGB(255, 0, 0));
             CHECK_FALSE(IsWindow(about));
             CHECK(IsWindowEnabled(window));
             CHECK(GetFocus() == focus);
@@ -404,6 +450,7 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
                 CHECK(boxes[0].caption == kApplicationTitle);
                 CHECK(boxes[0].text == kSysInfoUnavailable);
                 CHECK_FALSE(boxes[0].warningIcon);
+                CHECK(boxes[0].owner == about);
             }
         }
     }
