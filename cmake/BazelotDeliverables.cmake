@@ -58,9 +58,13 @@ function(bazelot_add_deliverable target)
         BAZELOT_DESKTOP_ENTRY ${generated}.desktop)
     target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
     if(WIN32)
-        target_sources(${target} PRIVATE ${generated}.rc)
+        # Its version information, and the icon and manifest that every deliverable shares
+        # (BAZELOT_WINDOWS_RC, set where the icon is made). Both go to the top of the installation.
+        target_sources(${target} PRIVATE ${generated}.rc ${BAZELOT_WINDOWS_RC})
+        install(TARGETS ${target} RUNTIME DESTINATION .)
+        set_property(GLOBAL APPEND PROPERTY BAZELOT_START_MENU "${ARG_FILE_NAME}" "${ARG_MENU_NAME}")
+    else()
+        install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        install(FILES ${generated}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     endif()
-
-    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${generated}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endfunction()

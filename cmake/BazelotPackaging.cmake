@@ -1,7 +1,5 @@
-# `cpack` in the build folder makes a Debian package of what `cmake --install` installs. Its
-# dependencies are computed from the executables by dpkg-shlibdeps (Debian's dpkg-dev), never listed
-# by hand, so they follow whatever Qt the package was built against.
-set(CPACK_GENERATOR DEB)
+# `cpack` in the build folder packs what `cmake --install` installs: on Linux a Debian package, on
+# Windows a ZIP of the two programs and an installer.
 set(CPACK_PACKAGE_NAME bazelot)
 set(CPACK_PACKAGE_VENDOR "${BAZELOT_COMPANY_NAME}")
 set(CPACK_PACKAGE_CONTACT "${BAZELOT_COMPANY_NAME}")
@@ -11,6 +9,34 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Bazelot converts a whole number from 0 to 2147483647 between decimal, binary, octal and\n\
 hexadecimal, in a Russian and an English window. The package holds two builds of the same\n\
 program, prjBazelot and КВАРЗЕЛ.")
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_PACKAGE_FILE_NAME "Bazelot-${PROJECT_VERSION}-win64")
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Bazelot)
+    set(CPACK_STRIP_FILES ON)
+
+    # A 64-bit installer (our copy of CPack's template says so) into the 64-bit Program Files, with a
+    # Start-menu folder holding each program under its menu name from the deliverables' table, and an
+    # uninstaller that Windows lists under installed programs.
+    list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME Bazelot)
+    set(CPACK_NSIS_DISPLAY_NAME Bazelot)
+    get_property(start_menu GLOBAL PROPERTY BAZELOT_START_MENU)
+    set(CPACK_PACKAGE_EXECUTABLES ${start_menu})
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME prjBazelot.exe)
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/bazelot.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/bazelot.ico)
+    set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    include(CPack)
+    return()
+endif()
+
+# The Debian package's dependencies are computed from the executables by dpkg-shlibdeps (Debian's
+# dpkg-dev), never listed by hand, so they follow whatever Qt the package was built against.
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -42,4 +42,8 @@ function(bazelot_add_unit_test)
     set_target_properties(${ARG_NAME} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 300)
+    if(WIN32)
+        # Under Wine: in the server that tests/windows keeps up for the whole run.
+        set_tests_properties(${ARG_NAME} PROPERTIES FIXTURES_REQUIRED wine)
+    endif()
 endfunction()

@@ -1,5 +1,7 @@
 #include "platform/SystemRegistry.h"
 
+#include "platform/Utf16.h"
+
 #include <algorithm>
 
 #include <windows.h>
@@ -37,6 +39,15 @@ Registry::Status SystemRegistry::queryValue(Key key, const std::string& valueNam
 
 void SystemRegistry::closeKey(Key key) {
     RegCloseKey(toHandle(key));
+}
+
+std::string ansiToUtf8(const std::string& ansi) {
+    if (ansi.empty())
+        return {};
+    const int size = static_cast<int>(ansi.size());
+    std::wstring utf16(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, utf16.data(), static_cast<int>(utf16.size()));
+    return toUtf8(utf16);
 }
 
 } // namespace platform

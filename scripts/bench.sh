@@ -144,3 +144,12 @@ fi
 
 echo
 echo "Raw figures: $work"
+
+# The Windows program under Wine, against a Win32 floor of its own, where the Windows build is set up
+# (scripts/setup.sh run windows): the benchmark alone does not install it.
+if scripts/setup.sh --check windows >/dev/null 2>&1; then
+    scripts/bench-windows.sh "$runs"
+else
+    echo
+    echo "Windows figures: not measured; scripts/bench-windows.sh sets up the Windows build and measures them"
+fi

@@ -18,26 +18,17 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
+source scripts/screenshot-helpers.sh
 work_dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work_dir/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+bazelot_xvfb_pid=
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-    kill "$xvfb_pid" 2>/dev/null || true
+    kill "$bazelot_xvfb_pid" 2>/dev/null || true
     rm -rf "$work_dir"
 }
 trap cleanup EXIT
-for _ in $(seq 300); do
-    [ -s "$work_dir/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work_dir/display" ]; then
-    echo "Xvfb did not start." >&2
-    exit 1
-fi
-export DISPLAY=":$(cat "$work_dir/display")"
+bazelot_start_display "$work_dir"
 
 # The same look on every machine: no desktop theme, no scaling, the runtime folder Qt asks for.
 mkdir -m 700 "$work_dir/runtime"
@@ -45,74 +36,40 @@ env -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SC
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work_dir/runtime" "$program" &
 program_pid=$!
 
-# Waits for a shown window with exactly this title and prints its id.
-window() {
-    local id
-    if ! id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$"); then
-        echo "No window \"$1\" appeared." >&2
-        exit 1
-    fi
-    echo "${id%%$'\n'*}"
-}
-
-# Without a window manager nothing moves the keyboard focus: give it to the window, then press keys.
-keys() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id"
-    for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
-        sleep 0.3
-    done
-}
-
-# Saves a window as a small PNG (64 colours are plenty for a dialog) without time stamps, so an
-# unchanged program makes unchanged files.
 shot() {
     sleep 0.5
-    import -window "$1" png:- \
-        | convert - +dither -colors 64 -strip -define png:exclude-chunks=date,time "docs/$2.png"
-    echo "docs/$2.png"
-}
-
-# Types a value into the input box and presses Calculate by the tab order (input group, result box,
-# output group, Calculate): decimal to binary, as a window opens. The input box has the focus when a
-# window opens; after a translation the focus is on Calculate, four tabs back from the input box.
-translate() {
-    xdotool windowfocus --sync "$1"
-    xdotool type --delay 100 "$2"
-    keys "$1" Tab Tab Tab Tab space
+    import -window "$1" png:- | bazelot_save_png "$2"
 }
 
 mkdir -p docs
 xdotool mousemove 1023 767 # keep the pointer off the windows: no hover marks, no tool tips
 
-russian=$(window "Кварзел систем счисления")
+russian=$(bazelot_window "Кварзел систем счисления")
 translate "$russian" 255
 shot "$russian" main-ru
 keys "$russian" alt+Cyrillic_o                          # О_программе
-about=$(window "О_программе")
+about=$(bazelot_window "О_программе")
 shot "$about" about-ru
 keys "$about" Escape
 
 # Alt+O would be ambiguous in the English window (Options and the two Octa buttons), so the script goes
 # from Russian to English only, where every access key it uses is unique.
 keys "$russian" alt+Cyrillic_en Cyrillic_ve Cyrillic_a  # Настройки > Выбрать язык > Английский
-english=$(window "Bazelot of calculating systems")
+english=$(bazelot_window "Bazelot of calculating systems")
 translate "$english" 255
 shot "$english" main-en
 keys "$english" alt+a                                   # About
-about=$(window "About_program")
+about=$(bazelot_window "About_program")
 shot "$about" about-en
 keys "$about" alt+s                                     # System Info..., which finds no tool here
-box=$(window "prjBazelot")
+box=$(bazelot_window "prjBazelot")
 shot "$box" sysinfo-unavailable
 keys "$box" Return
 keys "$about" Escape
 
 keys "$english" shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
 translate "$english" 2147483648                         # one above the range
-box=$(window "Translation Module Error")
+box=$(bazelot_window "Translation Module Error")
 shot "$box" overflow
 keys "$box" Return
 

@@ -48,6 +48,10 @@ packages_bench=(
 packages_windows=(
     # the Windows programs cross-built with mingw-w64, their installer, and Wine to run and test them
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis wine64 wine
+    # the Windows programs' icon file, made from the PNG sizes of the SVG
+    icoutils
+    # Wine's own fonts (MS Sans Serif, the title bars' Marlett) for the Windows screenshots
+    fonts-wine
 )
 
 check_only=

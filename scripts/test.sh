@@ -16,3 +16,9 @@ ctest --preset asan
 
 # Every fuzz target for 20 seconds.
 scripts/fuzz.sh 20
+
+# The Windows programs, cross-built with mingw-w64 and tested under Wine in a private prefix; the
+# tests themselves start one Wine server for the run and end it.
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows

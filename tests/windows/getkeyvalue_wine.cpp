@@ -1,6 +1,6 @@
-// Runs under Wine: GetKeyValue over the real Windows registry layer, against the values that
-// run_wine_test.sh writes. "getkeyvalue_wine write" first writes what reg.exe cannot: strings without
-// their terminating zero and an empty string.
+// Runs under Wine: GetKeyValue over the real Windows registry layer, against values it writes first
+// (strings without their terminating zero and an empty string among them, which reg.exe cannot write)
+// and removes afterwards, so that other tests in the same prefix find the registry as it was.
 #include "platform/GetKeyValue.h"
 #include "platform/SystemRegistry.h"
 
@@ -19,6 +19,9 @@ constexpr char kTestKey[] = "SOFTWARE\\Bazelot Wine Test";
 constexpr char kUntouched[] = "untouched";
 const std::string kFullBuffer(1024, 'A');
 
+constexpr char kFirstLocation[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char kSecondLocation[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
 // The registry counts a zero byte that follows the given data as the string's terminator, so the data
 // of an unterminated value must be followed by something else.
 bool writeUnterminated(HKEY key, const char* name, const std::string& text) {
@@ -27,20 +30,60 @@ bool writeUnterminated(HKEY key, const char* name, const std::string& text) {
                           static_cast<DWORD>(text.size())) == ERROR_SUCCESS;
 }
 
-int write() {
+bool writeString(HKEY key, const char* name, DWORD type, const std::string& text) {
+    return RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool writeDword(HKEY key, const char* name, DWORD value) {
+    return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+           ERROR_SUCCESS;
+}
+
+// Opens (creating) a key below HKEY_LOCAL_MACHINE, hands it to write and closes it.
+template <typename Write>
+bool withKey(const char* name, Write write) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        std::puts("FAIL: cannot create the test key");
-        return 1;
-    }
-    const bool written =
-        writeUnterminated(key, "Unterminated", "C:\\Tools") && writeUnterminated(key, "Full", kFullBuffer) &&
-        RegSetValueExA(key, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 0) == ERROR_SUCCESS;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const bool written = write(key);
     RegCloseKey(key);
+    return written;
+}
+
+int write() {
+    const bool written =
+        withKey(kFirstLocation,
+                [](HKEY key) {
+                    return writeString(
+                        key, "PATH", REG_SZ,
+                        "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
+                }) &&
+        withKey(kSecondLocation,
+                [](HKEY key) {
+                    return writeString(key, "MSINFO", REG_SZ,
+                                       "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo");
+                }) &&
+        withKey(kTestKey, [](HKEY key) {
+            return writeString(key, "Terminated", REG_SZ, "C:\\Tools") &&
+                   writeDword(key, "Dword", 0x12345678) && writeDword(key, "SmallDword", 0x00ABCDEF) &&
+                   writeString(key, "Expandable", REG_EXPAND_SZ, "%SystemRoot%\\system32") &&
+                   writeString(key, "TooLong", REG_SZ, std::string(1100, 'A')) &&
+                   writeUnterminated(key, "Unterminated", "C:\\Tools") &&
+                   writeUnterminated(key, "Full", kFullBuffer) &&
+                   RegSetValueExA(key, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 0) ==
+                       ERROR_SUCCESS;
+        });
     if (!written)
         std::puts("FAIL: cannot write the test values");
     return written ? 0 : 1;
+}
+
+void removeTestValues() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kFirstLocation, "PATH");
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kSecondLocation, "MSINFO");
 }
 
 struct Case {
@@ -54,9 +97,9 @@ struct Case {
 int check() {
     const std::string testKey = kTestKey;
     const Case cases[] = {
-        {"full path in the first location", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", true,
+        {"full path in the first location", kFirstLocation, "PATH", true,
          "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe"},
-        {"folder in the second location", "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", true,
+        {"folder in the second location", kSecondLocation, "MSINFO", true,
          "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo"},
         {"string with its terminating zero", kTestKey, "Terminated", true, "C:\\Tools"},
         {"string without terminating zero", kTestKey, "Unterminated", true, "C:\\Tools"},
@@ -105,8 +148,8 @@ int check() {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "write") == 0)
-        return write();
-    return check();
+int wmain() {
+    const int result = write() == 0 ? check() : 1;
+    removeTestValues();
+    return result;
 }

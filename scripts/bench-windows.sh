@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Measures the Windows program under Wine against a floor: prjBazelot.exe beside bazelot_floor_win32 (a
+# bare Win32 window with the same kinds of controls and no logic), started interleaved RUNS times each
+# (default 15) on a private Xvfb by the same outside observer as scripts/bench.sh, with Wine's server
+# already running, so that what is timed is the program and not Wine's start. Prints medians, the
+# ratio to the floor and the executables' file sizes. A benchmark, not a test: it asserts nothing.
+#
+#   scripts/bench-windows.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-15}
+scripts/setup.sh run bench windows
+cmake --preset default >/dev/null
+cmake --build --preset default --target bazelot_firstpaint >/dev/null
+cmake --preset windows -DBAZELOT_BUILD_BENCH=ON >/dev/null
+cmake --build --preset windows >/dev/null
+observer=build/default/bench/bazelot_firstpaint
+app=build/windows/app/prjBazelot.exe
+floor=build/windows/bench/win32floor/bazelot_floor_win32.exe
+work=build/windows/bench-results
+rm -rf "$work"
+mkdir -p "$work"
+
+# A private X server: -displayfd hands back a free display number.
+exec 3> >(cat >"$work/display")
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$work/display")
+
+# A prefix of its own that draws on X; the tests' prefix has no display driver.
+export BAZELOT_WINEPREFIX="$PWD/build/windows/wineprefix-x11" BAZELOT_WINE_GRAPHICS=x11
+source scripts/wine-env.sh
+trap 'bazelot_wine_stop; kill "$xvfb" 2>/dev/null || true' EXIT
+bazelot_wine_start
+
+launch() { "$observer" --idle-ms "$1" -- wine "$2" 2>>"$work/stderr.log"; }
+path_of() { if [ "$1" = floor ]; then echo "$floor"; else echo "$app"; fi; }
+
+# One warm-up run each, so that the page cache and Wine's own files are warm for both alike.
+for program in floor app; do launch 200 "$(path_of "$program")" >/dev/null; done
+for run in $(seq "$runs"); do
+    for program in floor app; do
+        echo "$program $(launch 1000 "$(path_of "$program")")" >>"$work/startup.txt"
+    done
+done
+
+median() { # PROGRAM FIELD
+    awk -v program="$1" -v field="$2" '$1 == program {
+            for (i = 2; i <= NF; i++) { split($i, kv, "="); if (kv[1] == field) print kv[2] } }' \
+        "$work/startup.txt" | sort -g | awk '{ v[NR] = $1 } END {
+            if (NR == 0) { print "n/a"; exit }
+            printf "%.1f\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "n/a" || b == "n/a" || b == 0) print "n/a"; else printf "%.2f", a / b }'; }
+
+echo
+echo "Windows start-up under $(wine --version 2>/dev/null), median of $runs interleaved runs (Xvfb, $(nproc) cores)"
+echo
+echo "| figure | floor | prjBazelot.exe | ratio |"
+echo "|---|---:|---:|---:|"
+for figure in wall_ms:"wall time to first paint (ms)" cpu_ms:"CPU time to first paint (ms)" \
+    rss_kib:"resident memory, idle (KiB)" pss_kib:"proportional memory, idle (KiB)"; do
+    field=${figure%%:*}
+    floor_value=$(median floor "$field")
+    app_value=$(median app "$field")
+    echo "| ${figure#*:} | $floor_value | $app_value | $(ratio "$app_value" "$floor_value") |"
+done
+
+echo
+echo "| file | size (KiB) |"
+echo "|---|---:|"
+for file in "$floor" build/windows/app/*.exe; do
+    echo "| $(basename "$file") | $(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.1f", b / 1024 }') |"
+done
+echo
+echo "Raw figures: $work"

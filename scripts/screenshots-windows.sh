@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Remakes the README's screenshots of the Windows programs in docs/: prjBazelot.exe under Wine on a
+# private virtual display, driven with key presses as a user would: a value translated in each main
+# window, the language switched through the menu, both About dialogs opened, File > Exit at the end.
+# Run it after the Windows build (scripts/build-windows.sh, or the windows preset).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=build/windows/app/prjBazelot.exe
+if [ ! -f "$program" ]; then
+    echo "No $program yet: build first (cmake --preset windows && cmake --build --preset windows)." >&2
+    exit 1
+fi
+for tool in wine Xvfb xdotool xwininfo import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is missing: run scripts/setup.sh run windows headless test as root." >&2
+        exit 1
+    fi
+done
+if [ ! -f /usr/share/wine/fonts/marlett.ttf ]; then
+    echo "Wine's fonts are missing: run scripts/setup.sh run windows headless test as root." >&2
+    exit 1
+fi
+
+# A prefix of its own that draws on X, beside the tests' one, which has no display at all.
+export BAZELOT_WINEPREFIX=${BAZELOT_WINEPREFIX:-$PWD/build/windows/wineprefix-x11}
+export BAZELOT_WINE_GRAPHICS=x11
+source scripts/wine-env.sh
+
+source scripts/screenshot-helpers.sh
+work_dir=$(mktemp -d)
+bazelot_xvfb_pid=
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "$bazelot_xvfb_pid" 2>/dev/null || true
+    rm -rf "$work_dir"
+}
+trap cleanup EXIT
+bazelot_start_display "$work_dir"
+
+bazelot_wine_prefix
+# Wine's own fonts, as a Windows system has them: "MS Sans Serif" and the title bar's Marlett glyphs.
+cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# Key presses reach a Wine window only inside a Wine virtual desktop.
+wine explorer /desktop=Bazelot,800x600 "$program" </dev/null >/dev/null 2>&1 &
+wine_pid=$!
+
+# The window's part of the display: PrintWindow and import -window give blank images under Wine. Wine
+# takes keys through the X window of its own active window, which is what keys gives the focus.
+shot() {
+    sleep 0.7
+    # xwininfo, not xdotool: the latter misplaces the windows inside a Wine desktop.
+    local info x y width height
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    width=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    import -window root -crop "${width}x${height}+${x}+${y}" png:- | bazelot_save_png "$2"
+}
+
+mkdir -p docs
+xdotool mousemove 1023 767 # off the windows: no hover marks, no tool tips
+
+russian=$(bazelot_window "Кварзел систем счисления")
+translate "$russian" 255
+shot "$russian" windows-main-ru
+keys "$russian" F10 Right Right Return # О_программе, by the menu bar: the Cyrillic access keys need a Russian keyboard
+about=$(bazelot_window "О_программе")
+shot "$about" windows-about-ru
+keys "$about" Escape
+
+keys "$russian" F10 Right Return Return Return # Настройки > Выбрать язык > Английский
+english=$(bazelot_window "Bazelot of calculating systems")
+translate "$english" 255
+shot "$english" windows-main-en
+keys "$english" alt+a # About
+about=$(bazelot_window "About_program")
+shot "$about" windows-about-en
+keys "$about" Escape
+
+keys "$english" alt+f e # File > Exit
+for _ in $(seq 100); do
+    xdotool search --name "^Bazelot of calculating systems\$" >/dev/null 2>&1 || break
+    sleep 0.1
+done
+if xdotool search --name "^Bazelot of calculating systems\$" >/dev/null 2>&1; then
+    echo "The program did not end on File > Exit." >&2
+    exit 1
+fi
+wait "$wine_pid" || true

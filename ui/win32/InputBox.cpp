@@ -1,0 +1,116 @@
+#include "ui/win32/InputBox.h"
+
+#include "core/InputCheck.h"
+#include "platform/Utf16.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+std::wstring windowText(HWND edit) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::size_t characters(std::wstring_view text) {
+    return characterCount(platform::toUtf8(text));
+}
+
+// How many characters fit in place of the selection.
+std::size_t room(HWND edit) {
+    const std::wstring text = windowText(edit);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::size_t kept =
+        characters(text) - characters(std::wstring_view(text).substr(start, end - start));
+    return kept < kMaxInputCharacters ? kMaxInputCharacters - kept : 0;
+}
+
+// Upper case by the rules of the user's locale; a character whose upper case is more than one
+// character is kept as typed, so that one key inserts one character.
+std::wstring upperCaseTyped(const std::wstring& typed) {
+    wchar_t upper[8];
+    const int length =
+        LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_UPPERCASE | LCMAP_LINGUISTIC_CASING, typed.c_str(),
+                      static_cast<int>(typed.size()), upper, 8, nullptr, nullptr, 0);
+    if (length <= 0 || characters(std::wstring_view(upper, static_cast<std::size_t>(length))) != 1)
+        return typed;
+    return std::wstring(upper, static_cast<std::size_t>(length));
+}
+
+std::wstring clipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = locked;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void paste(HWND edit) {
+    if (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)
+        return;
+    const std::wstring pasted =
+        platform::toUtf16(pastedText(platform::toUtf8(clipboardText(edit)), room(edit)));
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+}
+
+LRESULT CALLBACK inputBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    // The first half of a surrogate pair waits here for its second.
+    auto& highSurrogate = *reinterpret_cast<wchar_t*>(data);
+    switch (message) {
+    case WM_CHAR: {
+        const auto unit = static_cast<wchar_t>(wParam);
+        if (unit < L' ' || unit == 0x7F) // Backspace, Ctrl+V and the other control keys
+            break;
+        if (IS_HIGH_SURROGATE(unit)) {
+            highSurrogate = unit;
+            return 0;
+        }
+        std::wstring typed(1, unit);
+        if (IS_LOW_SURROGATE(unit) && highSurrogate)
+            typed.insert(typed.begin(), highSurrogate);
+        highSurrogate = 0;
+        if (room(edit) == 0) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+        for (const wchar_t upper : upperCaseTyped(typed))
+            DefSubclassProc(edit, WM_CHAR, upper, lParam);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        // Shift+Insert would paste past WM_PASTE.
+        if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+            paste(edit);
+            return 0;
+        }
+        break;
+    case WM_PASTE:
+        paste(edit);
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, inputBoxProc, kSubclassId);
+        delete &highSurrogate;
+        break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace
+
+void InputBox::attach(HWND edit) {
+    SetWindowSubclass(edit, inputBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(new wchar_t(0)));
+}

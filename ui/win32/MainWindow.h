@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/MainWindowModel.h"
+#include "platform/PlatformServices.h"
+#include "ui/win32/ControlTable.h"
+
+#include <windows.h>
+
+#include <memory>
+
+// What the main windows of one run share. It must outlive them all: the program ends when the last
+// one is closed.
+struct Session {
+    HINSTANCE instance;
+    platform::PlatformServices services;
+    int openWindows = 0;
+};
+
+// The main window's view, shared by both languages: it builds its controls and menus from the core's
+// layout table, forwards every event to the model and applies the change the model answers.
+class MainWindow {
+public:
+    static constexpr wchar_t kClassName[] = L"BazelotMainWindow";
+
+    // Builds the window of this language and shows it as `show` asks, at topLeft when given. The
+    // window owns its view, which goes when the window is destroyed.
+    static HWND open(Session& session, Language language, int show, const POINT* topLeft = nullptr);
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    MainWindow(Session& session, Language language);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void build(const POINT* topLeft);
+    void command(WPARAM wParam);
+    void controlCommand(const Control& control, WORD notification);
+    void apply(const WindowChange& change);
+    void markPressedTabStops();
+    void showAbout();
+
+    Session& m_session;
+    MainWindowModel m_model;
+    HWND m_window = nullptr;
+    std::unique_ptr<ControlTable> m_controls;
+    HWND m_lastFocus = nullptr; // given back the focus when the window is active again
+};
