@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh run windows
 
-cmake --preset windows
+cmake --preset windows -DBAZELOT_BUILD_TESTS=OFF
 cmake --build --preset windows
 (cd build/windows && cpack)
 ls -l build/windows/Bazelot-*-win64.zip build/windows/Bazelot-*-win64.exe

@@ -19,6 +19,6 @@ scripts/fuzz.sh 20
 
 # The Windows programs, cross-built with mingw-w64 and tested under Wine in a private prefix; the
 # tests themselves start one Wine server for the run and end it.
-cmake --preset windows
+cmake --preset windows -DBAZELOT_BUILD_TESTS=ON
 cmake --build --preset windows
 ctest --preset windows
