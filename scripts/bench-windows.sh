@@ -22,16 +22,10 @@ work=build/windows/bench-results
 rm -rf "$work"
 mkdir -p "$work"
 
-# A private X server: -displayfd hands back a free display number.
-exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(head -n1 "$work/display")
+# A private X server on a free display.
+source scripts/screenshot-helpers.sh
+bazelot_start_display "$work"
+xvfb=$bazelot_xvfb_pid
 
 # A prefix of its own that draws on X; the tests' prefix has no display driver.
 export BAZELOT_WINEPREFIX="$PWD/build/windows/wineprefix-x11" BAZELOT_WINE_GRAPHICS=x11

@@ -25,17 +25,12 @@ work=$build/bench/results
 rm -rf "$work"
 mkdir -p "$work"
 
-# A private X server: -displayfd hands back a free display number.
-exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
+# A private X server on a free display.
+source scripts/screenshot-helpers.sh
+bazelot_start_display "$work"
+xvfb=$bazelot_xvfb_pid
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-display=:$(head -n1 "$work/display")
+display=$DISPLAY
 
 # Each program starts from the same environment but for the variable under study.
 launch() { # environment-label program [observer options...]

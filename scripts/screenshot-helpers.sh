@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the screenshot scripts, which drive a program on a private virtual display with key
 # presses as a user would: the display, the wait for a window, keys, a translation, the saved picture.
+# The benchmark scripts take their private display from here too.
 
 # bazelot_start_display WORK_DIR: starts Xvfb on a free display and exports DISPLAY; the server's
 # process id is left in bazelot_xvfb_pid, for the caller to end.
