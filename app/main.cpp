@@ -4,7 +4,6 @@
 #include "ui/qt/frmBazelot_rus.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
@@ -17,10 +16,12 @@ int main(int argc, char* argv[]) {
     // none of their own ("prjBazelot" in both builds).
     bazelot::describeApplication(bazelot::thisDeliverable);
     // Every window without an icon of its own shows the application's: both main windows, the About
-    // dialogs and the message boxes they own.
+    // dialogs and the message boxes they own. Title bars and task switchers draw it at 64 pixels at
+    // most; every size handed in is decoded at start-up, and the larger ones would double it. Launchers
+    // take the large sizes from the icon theme.
     QIcon icon;
-    for (QDirIterator it(":/icons", {"*.png"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-        icon.addFile(it.next());
+    for (const int size : {16, 22, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/bazelot.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
     // Every run starts in Russian; nothing is consulted. The window deletes itself when closed.

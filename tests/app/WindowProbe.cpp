@@ -19,11 +19,14 @@ void report(const char* key, const QString& value) {
     std::fflush(stdout);
 }
 
-// The square sizes the window's icon comes in, smallest first ("16,32"); empty for no icon.
+// The square sizes the window's icon comes in, smallest first ("16,32"), each drawn at its size; empty
+// for no icon. A size whose image cannot be read draws nothing and is left out.
 QString iconSizes(const QIcon& icon) {
     QList<int> sides;
-    for (const QSize& size : icon.availableSizes())
-        sides.append(size.width() == size.height() ? size.width() : -1);
+    for (const QSize& size : icon.availableSizes()) {
+        if (icon.pixmap(size).size() == size)
+            sides.append(size.width() == size.height() ? size.width() : -1);
+    }
     std::sort(sides.begin(), sides.end());
     QStringList texts;
     for (int side : sides)
