@@ -13,6 +13,12 @@
 
 namespace standin {
 
+// The stand-in that the build made; the test's environment names it (BAZELOT_STANDIN).
+inline std::wstring builtProgram() {
+    const wchar_t* path = _wgetenv(L"BAZELOT_STANDIN");
+    return path ? path : L"";
+}
+
 // A fresh, empty folder below the temporary folder.
 inline std::wstring freshFolder(const std::wstring& name) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;

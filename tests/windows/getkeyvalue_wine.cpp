@@ -4,9 +4,10 @@
 #include "platform/GetKeyValue.h"
 #include "platform/SystemRegistry.h"
 
+#include <doctest/doctest.h>
+
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -52,32 +53,28 @@ bool withKey(const char* name, Write write) {
     return written;
 }
 
-int write() {
-    const bool written =
-        withKey(kFirstLocation,
-                [](HKEY key) {
-                    return writeString(
-                        key, "PATH", REG_SZ,
-                        "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
-                }) &&
-        withKey(kSecondLocation,
-                [](HKEY key) {
-                    return writeString(key, "MSINFO", REG_SZ,
-                                       "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo");
-                }) &&
-        withKey(kTestKey, [](HKEY key) {
-            return writeString(key, "Terminated", REG_SZ, "C:\\Tools") &&
-                   writeDword(key, "Dword", 0x12345678) && writeDword(key, "SmallDword", 0x00ABCDEF) &&
-                   writeString(key, "Expandable", REG_EXPAND_SZ, "%SystemRoot%\\system32") &&
-                   writeString(key, "TooLong", REG_SZ, std::string(1100, 'A')) &&
-                   writeUnterminated(key, "Unterminated", "C:\\Tools") &&
-                   writeUnterminated(key, "Full", kFullBuffer) &&
-                   RegSetValueExA(key, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 0) ==
-                       ERROR_SUCCESS;
-        });
-    if (!written)
-        std::puts("FAIL: cannot write the test values");
-    return written ? 0 : 1;
+bool write() {
+    return withKey(kFirstLocation,
+                   [](HKEY key) {
+                       return writeString(
+                           key, "PATH", REG_SZ,
+                           "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
+                   }) &&
+           withKey(kSecondLocation,
+                   [](HKEY key) {
+                       return writeString(key, "MSINFO", REG_SZ,
+                                          "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo");
+                   }) &&
+           withKey(kTestKey, [](HKEY key) {
+               return writeString(key, "Terminated", REG_SZ, "C:\\Tools") &&
+                      writeDword(key, "Dword", 0x12345678) && writeDword(key, "SmallDword", 0x00ABCDEF) &&
+                      writeString(key, "Expandable", REG_EXPAND_SZ, "%SystemRoot%\\system32") &&
+                      writeString(key, "TooLong", REG_SZ, std::string(1100, 'A')) &&
+                      writeUnterminated(key, "Unterminated", "C:\\Tools") &&
+                      writeUnterminated(key, "Full", kFullBuffer) &&
+                      RegSetValueExA(key, "Empty", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 0) ==
+                          ERROR_SUCCESS;
+           });
 }
 
 void removeTestValues() {
@@ -94,7 +91,14 @@ struct Case {
     std::string keyVal;
 };
 
-int check() {
+} // namespace
+
+TEST_CASE("GetKeyValue over the real registry") {
+    // Removed again whatever the outcome, so that other tests in the prefix find the registry as it was.
+    struct Cleanup {
+        ~Cleanup() { removeTestValues(); }
+    } cleanup;
+    REQUIRE(write());
     const std::string testKey = kTestKey;
     const Case cases[] = {
         {"full path in the first location", kFirstLocation, "PATH", true,
@@ -113,14 +117,11 @@ int check() {
     };
 
     platform::SystemRegistry registry;
-    int failures = 0;
     for (const Case& c : cases) {
+        CAPTURE(c.name);
         std::string keyVal = kUntouched;
-        const bool found = platform::GetKeyValue(registry, Registry::kLocalMachine, c.key, c.value, keyVal);
-        const bool ok = found == c.found && keyVal == c.keyVal;
-        std::printf("%s: %s (found %d, KeyVal \"%.60s\")\n", ok ? "ok" : "FAIL", c.name, found,
-                    keyVal.c_str());
-        failures += ok ? 0 : 1;
+        CHECK(platform::GetKeyValue(registry, Registry::kLocalMachine, c.key, c.value, keyVal) == c.found);
+        CHECK(keyVal == c.keyVal);
     }
 
     // The unterminated value must really be stored so, or its case above proves nothing.
@@ -128,28 +129,13 @@ int check() {
     Registry::ValueBuffer buffer{};
     std::uint32_t type = 0;
     std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
-    const bool raw = registry.openKey(Registry::kLocalMachine, kTestKey, Registry::kKeyRead, key) == 0 &&
-                     registry.queryValue(key, "Unterminated", type, buffer, size) == 0 &&
-                     size == std::strlen("C:\\Tools");
+    CHECK(registry.openKey(Registry::kLocalMachine, kTestKey, Registry::kKeyRead, key) == 0);
+    CHECK(registry.queryValue(key, "Unterminated", type, buffer, size) == 0);
+    CHECK(size == std::strlen("C:\\Tools"));
     registry.closeKey(key);
-    std::printf("%s: the unterminated string is read with %u bytes\n", raw ? "ok" : "FAIL", size);
-    failures += raw ? 0 : 1;
 
-    try {
-        std::string keyVal;
-        platform::GetKeyValue(registry, Registry::kLocalMachine, testKey, "Empty", keyVal);
-        std::puts("FAIL: an empty string value is passed on as a failure");
-        ++failures;
-    } catch (const std::invalid_argument&) {
-        std::puts("ok: an empty string value is passed on as a failure");
-    }
-    return failures == 0 ? 0 : 1;
-}
-
-} // namespace
-
-int wmain() {
-    const int result = write() == 0 ? check() : 1;
-    removeTestValues();
-    return result;
+    // An empty string value is passed on as a failure.
+    std::string keyVal;
+    CHECK_THROWS_AS(platform::GetKeyValue(registry, Registry::kLocalMachine, testKey, "Empty", keyVal),
+                    std::invalid_argument);
 }

@@ -1,46 +1,33 @@
 // Runs under Wine: the Windows launcher's file test and program start against real files, folders
 // and a stand-in program placed under paths with blanks and Cyrillic names.
-//   launcher_wine STANDIN.exe
 #include "platform/SystemLauncher.h"
 #include "tests/windows/StandIn.h"
 
+#include <doctest/doctest.h>
+
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-namespace {
-
 using platform::toUtf8;
 
-int failures = 0;
-
-void check(bool ok, const std::string& what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
-    failures += ok ? 0 : 1;
-}
-
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::puts("usage: launcher_wine STANDIN.exe");
-        return 2;
-    }
+TEST_CASE("the Windows launcher's file test and program start") {
+    const std::wstring standIn = standin::builtProgram();
+    REQUIRE_FALSE(standIn.empty());
     // A folder whose name a careless start would split at its blank, with a program named like the
     // part before the blank waiting beside it.
     const std::wstring root = standin::freshFolder(L"Bazelot launcher");
     const std::wstring folder = root + L"\\Папка с программой";
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring program = folder + L"\\stand in.exe";
-    CopyFileW(argv[1], program.c_str(), FALSE);
-    CopyFileW(argv[1], (root + L"\\Папка.exe").c_str(), FALSE);
+    CopyFileW(standIn.c_str(), program.c_str(), FALSE);
+    CopyFileW(standIn.c_str(), (root + L"\\Папка.exe").c_str(), FALSE);
     const std::wstring hidden = folder + L"\\hidden.exe";
     const std::wstring system = folder + L"\\system.exe";
     const std::wstring readOnly = folder + L"\\только чтение.exe";
     for (const std::wstring* copy : {&hidden, &system, &readOnly})
-        CopyFileW(argv[1], copy->c_str(), FALSE);
+        CopyFileW(standIn.c_str(), copy->c_str(), FALSE);
     SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW(system.c_str(), FILE_ATTRIBUTE_SYSTEM);
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -61,9 +48,10 @@ int wmain(int argc, wchar_t** argv) {
         {"a missing file", folder + L"\\missing.exe", false},
         {"an empty path", L"", false},
     };
-    for (const FileCase& c : files)
-        check(launcher.isOrdinaryFile(toUtf8(c.path)) == c.ordinary,
-              std::string("isOrdinaryFile: ") + c.name + (c.ordinary ? " is ordinary" : " is not"));
+    for (const FileCase& c : files) {
+        CAPTURE(c.name);
+        CHECK(launcher.isOrdinaryFile(toUtf8(c.path)) == c.ordinary);
+    }
 
     struct StartCase {
         const char* name;
@@ -82,24 +70,20 @@ int wmain(int argc, wchar_t** argv) {
         {"an empty path", L"", {}, false},
     };
     for (const StartCase& c : starts) {
+        CAPTURE(c.name);
         standin::clearMark();
-        const bool started = launcher.startProgram(toUtf8(c.path), c.arguments);
-        check(started == c.started,
-              std::string("startProgram: ") + c.name + (c.started ? " starts" : " fails"));
+        CHECK(launcher.startProgram(toUtf8(c.path), c.arguments) == c.started);
         if (!c.started)
             continue;
         std::vector<std::string> expected{toUtf8(c.path)};
         expected.insert(expected.end(), c.arguments.begin(), c.arguments.end());
-        const std::vector<std::string> mark = standin::waitForMark();
-        check(mark == expected, std::string("startProgram: ") + c.name + ": the stand-in ran as " +
-                                    (mark.empty() ? "nothing" : mark.front()) + " with " +
-                                    std::to_string(mark.empty() ? 0 : mark.size() - 1) + " arguments");
+        // The stand-in's mark: the path it ran as, then each argument it received.
+        CHECK(standin::waitForMark() == expected);
     }
     standin::clearMark();
 
     const std::string cmd = launcher.findProgram("cmd");
-    check(cmd.size() > 8 && _stricmp(cmd.c_str() + cmd.size() - 8, "\\cmd.exe") == 0,
-          "findProgram finds cmd as " + cmd);
-    check(launcher.findProgram("no-such-program").empty(), "findProgram finds no missing program");
-    return failures == 0 ? 0 : 1;
+    CAPTURE(cmd);
+    CHECK((cmd.size() > 8 && _stricmp(cmd.c_str() + cmd.size() - 8, "\\cmd.exe") == 0));
+    CHECK(launcher.findProgram("no-such-program").empty());
 }

@@ -1,14 +1,14 @@
 // Runs under Wine: the About dialog's System Info flow end to end, over the real registry and the
 // Windows launcher, with a stand-in for the tool placed where the registry values point.
-//   sysinfo_wine STANDIN.exe
 #include "core/AboutFlow.h"
 #include "platform/SystemLauncher.h"
 #include "platform/SystemRegistry.h"
 #include "tests/windows/StandIn.h"
 
+#include <doctest/doctest.h>
+
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -31,11 +31,9 @@ void setLocation(const char* key, const char* value, const std::string& text) {
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::puts("usage: sysinfo_wine STANDIN.exe");
-        return 2;
-    }
+TEST_CASE("System Info over the real registry and launcher") {
+    const std::wstring standIn = standin::builtProgram();
+    REQUIRE_FALSE(standIn.empty());
     // The registry holds ANSI texts, so these paths stay ASCII; they have blanks, and beside the
     // folder with a blank waits a program named like its first word, which a split start would run.
     const std::string root = platform::toUtf8(standin::freshFolder(L"Bazelot sysinfo"));
@@ -46,7 +44,7 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::string& folder : {toolFolder, msinfoFolder, emptyFolder})
         CreateDirectoryA(folder.c_str(), nullptr);
     for (const std::string& copy : {tool, msinfoFolder + "\\MSINFO32.EXE", root + "\\Tool.exe"})
-        CopyFileW(argv[1], platform::toUtf16(copy).c_str(), FALSE);
+        CopyFileW(standIn.c_str(), platform::toUtf16(copy).c_str(), FALSE);
 
     struct Case {
         const char* name;
@@ -66,23 +64,18 @@ int wmain(int argc, wchar_t** argv) {
 
     platform::SystemRegistry registry;
     platform::SystemLauncher launcher;
-    int failures = 0;
     for (const Case& c : cases) {
+        CAPTURE(c.name);
         setLocation(kFirstLocation, "PATH", c.firstLocation);
         setLocation(kSecondLocation, "MSINFO", c.secondLocation);
         standin::clearMark();
         const SysInfoOutcome outcome = StartSysInfo(registry, launcher);
         const std::vector<std::string> mark = standin::waitForMark(c.started.empty() ? 300 : 10000);
-        const std::string ran = mark.empty() ? "" : mark.front();
-        const bool ok = (outcome == SysInfoOutcome::Started) == !c.started.empty() && ran == c.started &&
-                        mark.size() <= 1;
-        std::printf("%s: %s (%s%s%s)\n", ok ? "ok" : "FAIL", c.name,
-                    outcome == SysInfoOutcome::Started ? "started" : "unavailable", ran.empty() ? "" : ": ",
-                    ran.c_str());
-        failures += ok ? 0 : 1;
+        CHECK((outcome == SysInfoOutcome::Started) == !c.started.empty());
+        CHECK((mark.empty() ? std::string() : mark.front()) == c.started);
+        CHECK(mark.size() <= 1); // started with no arguments
     }
     setLocation(kFirstLocation, "PATH", "");
     setLocation(kSecondLocation, "MSINFO", "");
     standin::clearMark();
-    return failures == 0 ? 0 : 1;
 }
