@@ -34,7 +34,8 @@ void MainWindowModel::Form_Load() {
 WindowChange MainWindowModel::CheckInput() {
     const WindowTexts& texts = windowTexts(m_language);
     const char* status = nullptr;
-    switch (checkInput(m_state.input, m_state.pressedInput, m_decimalSeparator)) {
+    const Verdict verdict = checkInput(m_state.input, m_state.pressedInput, m_decimalSeparator);
+    switch (verdict) {
     case Verdict::Empty:
         // The status text stays as it was.
         m_state.calculateEnabled = false;
@@ -42,9 +43,8 @@ WindowChange MainWindowModel::CheckInput() {
     case Verdict::NoSystem:
         return {};
     case Verdict::Accepted:
-        m_state.status = texts.accepted;
-        m_state.calculateEnabled = true;
-        return {.status = m_state.status, .calculateEnabled = true};
+        status = texts.accepted;
+        break;
     case Verdict::NotNumber:
         status = texts.notNumber;
         break;
@@ -58,9 +58,10 @@ WindowChange MainWindowModel::CheckInput() {
         status = texts.notHexadecimal;
         break;
     }
+    // Calculate is enabled exactly while the text can be translated.
     m_state.status = status;
-    m_state.calculateEnabled = false;
-    return {.status = m_state.status, .calculateEnabled = false};
+    m_state.calculateEnabled = verdict == Verdict::Accepted;
+    return {.status = m_state.status, .calculateEnabled = m_state.calculateEnabled};
 }
 
 WindowChange MainWindowModel::txtValue_Change(std::string text) {
