@@ -56,6 +56,15 @@ std::string firstCharacters(std::string_view utf8, std::size_t room) {
     return std::string(utf8.substr(0, end));
 }
 
+std::size_t roomLeft(std::string_view text, std::string_view selection) {
+    const std::size_t kept = characterCount(text) - characterCount(selection);
+    return kept < kMaxInputCharacters ? kMaxInputCharacters - kept : 0;
+}
+
+std::string_view typedCharacter(std::string_view typed, std::string_view upper) {
+    return characterCount(typed) == 1 && characterCount(upper) == 1 ? upper : typed;
+}
+
 std::string pastedText(std::string_view clipboard, std::size_t room) {
     while (!clipboard.empty() && isBlankOrLineBreak(clipboard.front()))
         clipboard.remove_prefix(1);

@@ -24,6 +24,14 @@ std::size_t characterCount(std::string_view utf8);
 // The first `room` characters of text, never a part of one.
 std::string firstCharacters(std::string_view utf8, std::size_t room);
 
+// The characters the box takes in place of the selection: what it holds less the selection, up to
+// its limit.
+std::size_t roomLeft(std::string_view text, std::string_view selection);
+
+// What one typed key inserts: its upper case (as the platform's locale gives it) when that is a single
+// character, otherwise the key as typed (German ß would give SS): one key inserts one character.
+std::string_view typedCharacter(std::string_view typed, std::string_view upper);
+
 // What a paste inserts: the clipboard's text without blanks and line breaks at its two ends (a value
 // copied from a terminal ends in a line break), cut to the room left in the box.
 std::string pastedText(std::string_view clipboard, std::size_t room);

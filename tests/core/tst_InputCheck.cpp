@@ -121,4 +121,11 @@ TEST_CASE("the input box counts, cuts and pastes whole characters") {
     CHECK(characterCount("😀Ф1") == 3);
     CHECK(characterCount("") == 0);
     CHECK(firstCharacters("Ф😀1", 2) == "Ф😀");
+    CHECK(roomLeft("😀😀😀😀😀😀😀😀😀😀😀😀😀😀", "") == 1);
+    CHECK(roomLeft("123456789012345", "45") == 2);
+    CHECK(roomLeft("1234567890123456", "") == 0);
+    // One key inserts one character.
+    CHECK(typedCharacter("f", "F") == "F");
+    CHECK(typedCharacter("ж", "Ж") == "Ж");
+    CHECK(typedCharacter("ß", "SS") == "ß");
 }

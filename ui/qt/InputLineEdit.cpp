@@ -17,13 +17,10 @@ std::size_t characters(const QString& text) {
     return characterCount(text.toStdString());
 }
 
-// Upper case by the rules of the user's locale. A character whose upper case is more than one
-// character (German ß gives SS) is kept as typed: one key inserts one character.
+// Upper case by the rules of the user's locale, where the core says the key takes it.
 QString upperCaseTyped(const QString& typed) {
-    if (characters(typed) != 1)
-        return typed;
-    const QString upper = QLocale().toUpper(typed);
-    return characters(upper) == 1 ? upper : typed;
+    const std::string upper = QLocale().toUpper(typed).toStdString();
+    return QString::fromStdString(std::string(typedCharacter(typed.toStdString(), upper)));
 }
 
 // Refuses any edit that would leave more characters than the box holds. QLineEdit's own limit
@@ -44,8 +41,7 @@ InputLineEdit::InputLineEdit(QWidget* parent)
 }
 
 std::size_t InputLineEdit::room() const {
-    const std::size_t kept = characters(text()) - characters(selectedText());
-    return kept < kMaxInputCharacters ? kMaxInputCharacters - kept : 0;
+    return roomLeft(text().toStdString(), selectedText().toStdString());
 }
 
 void InputLineEdit::insertPasted(const QString& clipboard) {

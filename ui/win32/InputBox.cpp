@@ -17,31 +17,28 @@ std::wstring windowText(HWND edit) {
     return text;
 }
 
-std::size_t characters(std::wstring_view text) {
-    return characterCount(platform::toUtf8(text));
-}
-
 // How many characters fit in place of the selection.
 std::size_t room(HWND edit) {
     const std::wstring text = windowText(edit);
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::size_t kept =
-        characters(text) - characters(std::wstring_view(text).substr(start, end - start));
-    return kept < kMaxInputCharacters ? kMaxInputCharacters - kept : 0;
+    return roomLeft(platform::toUtf8(text),
+                    platform::toUtf8(std::wstring_view(text).substr(start, end - start)));
 }
 
-// Upper case by the rules of the user's locale; a character whose upper case is more than one
-// character is kept as typed, so that one key inserts one character.
+// Upper case by the rules of the user's locale, where the core says the key takes it.
 std::wstring upperCaseTyped(const std::wstring& typed) {
     wchar_t upper[8];
     const int length =
         LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_UPPERCASE | LCMAP_LINGUISTIC_CASING, typed.c_str(),
                       static_cast<int>(typed.size()), upper, 8, nullptr, nullptr, 0);
-    if (length <= 0 || characters(std::wstring_view(upper, static_cast<std::size_t>(length))) != 1)
+    if (length <= 0)
         return typed;
-    return std::wstring(upper, static_cast<std::size_t>(length));
+    const std::string typedUtf8 = platform::toUtf8(typed);
+    const std::string upperUtf8 =
+        platform::toUtf8(std::wstring_view(upper, static_cast<std::size_t>(length)));
+    return platform::toUtf16(std::string(typedCharacter(typedUtf8, upperUtf8)));
 }
 
 std::wstring clipboardText(HWND owner) {
