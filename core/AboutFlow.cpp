@@ -65,3 +65,17 @@ std::span<const SystemInfoProgram> systemInfoPrograms() {
     return kPrograms;
 #endif
 }
+
+std::optional<Message> sysInfoAnswer(SysInfoOutcome outcome) {
+    if (outcome == SysInfoOutcome::Started)
+        return std::nullopt;
+    return Message{std::string(kApplicationTitle), std::string(kSysInfoUnavailable), MessageIcon::None};
+}
+
+AboutModel::AboutModel(Language language, platform::PlatformServices services)
+    : m_layout(aboutLayout(language))
+    , m_services(services) {}
+
+std::optional<Message> AboutModel::cmdSysInfo_Click() {
+    return sysInfoAnswer(StartSysInfo(m_services.registry, m_services.launcher));
+}

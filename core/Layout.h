@@ -2,6 +2,8 @@
 
 #include "core/Language.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,13 +33,34 @@ enum class ControlRole {
     SysInfo,
 };
 
-enum class ColourRole {
-    Default,   // the system's text colour
-    Title,     // red, RGB 255, 0, 0
-    Desktop,   // the system's desktop colour
-    Highlight, // the system's highlight colour
-    Shadow,    // grey, RGB 128, 128, 128: the upper line of an etched rule
-    Light,     // white: its lower line
+// A colour as a table gives it: one of the system's named colours, which follow the user's theme, or
+// red, green and blue. A system without the named colour shows the red, green and blue given with it.
+enum class SystemColour {
+    None,       // the red, green and blue below
+    WindowText, // the system's text colour
+    Desktop,    // the system's desktop colour
+    Highlight,  // the system's highlight colour
+};
+
+struct Colour {
+    SystemColour system = SystemColour::WindowText;
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return {SystemColour::None, red, green, blue};
+}
+
+inline constexpr int kCyrillicCharacterSet = 204;
+
+// A window's font. A system that lacks the face keeps its own; the character set is the one the face
+// is asked for with where a system picks faces by it (Windows: Cyrillic needs RUSSIAN_CHARSET, 204).
+struct Font {
+    std::string_view face;
+    int pointSize = 0; // 0: the size of the system's own dialog font
+    int characterSet = 0;
 };
 
 struct Control {
@@ -52,8 +75,11 @@ struct Control {
     std::string_view text = {};
     std::string_view toolTip = {};
     int pointSize = 0; // 0 keeps the window's font
-    ColourRole colour = ColourRole::Default;
+    Colour colour = {};
     int tabIndex = -1; // -1 takes no focus
+    // What a screen reader says of the control; an empty name is the caption without its access key.
+    std::string_view accessibleName = {};
+    std::string_view accessibleDescription = {};
 };
 
 enum class MenuCommand { None, Exit, English, Russian, About };
@@ -68,16 +94,22 @@ struct MenuItem {
 struct WindowLayout {
     std::string_view name; // the window's object name
     std::string_view caption;
-    int clientWidth; // twips, below the menu bar
+    std::string_view accessibleName; // the caption as a screen reader says it
+    int clientWidth;                 // twips, below the menu bar
     int clientHeight;
-    int pointSize = 0;                  // the window's font; 0 keeps the system's
-    std::vector<Control> controls = {}; // parents first, focusable ones in tab order
-    std::vector<MenuItem> menu = {};    // parents before their items
+    Font font = {};
+    // Parents before their children, in the order a screen reader reads them; the focusable ones
+    // (tabIndex 0, 1, ...) in the order of the focus.
+    std::vector<Control> controls = {};
+    std::vector<MenuItem> menu = {}; // parents before their items
 };
+
+// A caption as a screen reader says it: without its access key's ampersand.
+std::string spokenCaption(std::string_view caption);
+// What a screen reader says of a control: the table's name for it, otherwise its caption.
+std::string spokenName(const Control& control);
+const Control* findControl(const WindowLayout& layout, std::string_view name);
+const Control* findControl(const WindowLayout& layout, ControlRole role, int index = 0);
 
 const WindowLayout& mainWindowLayout(Language language);
 const WindowLayout& aboutLayout(Language language);
-
-// Message boxes show the application's title as their caption, in either build of the program.
-inline constexpr std::string_view kApplicationTitle = "prjBazelot";
-inline constexpr std::string_view kSysInfoUnavailable = "System Information Is Unavailable At This Time";

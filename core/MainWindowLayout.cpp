@@ -28,7 +28,8 @@ void addFrame(std::vector<Control>& controls, const WindowTexts& texts, bool inp
                         .role = input ? ControlRole::InputBox : ControlRole::ResultBox,
                         .parent = frame,
                         .box = {240, 360, 3615, 325},
-                        .tabIndex = firstTab});
+                        .tabIndex = firstTab,
+                        .accessibleName = input ? texts.inputName : texts.resultName});
     for (const SystemOption option : kSystemOptions) {
         const std::size_t i = indexOf(option);
         controls.push_back({.name = (input ? kInputOptionNames : kOutputOptionNames)[i],
@@ -44,8 +45,12 @@ void addFrame(std::vector<Control>& controls, const WindowTexts& texts, bool inp
 }
 
 WindowLayout build(const WindowTexts& texts, std::string_view name) {
-    WindowLayout layout{
-        .name = name, .caption = texts.title, .clientWidth = 4335, .clientHeight = 5715, .pointSize = 8};
+    WindowLayout layout{.name = name,
+                        .caption = texts.title,
+                        .accessibleName = texts.title,
+                        .clientWidth = 4335,
+                        .clientHeight = 5715,
+                        .font = {"MS Sans Serif", 8, kCyrillicCharacterSet}};
     addFrame(layout.controls, texts, true);
     addFrame(layout.controls, texts, false);
     layout.controls.push_back({.name = "cmdCalculate",
@@ -54,14 +59,16 @@ WindowLayout build(const WindowTexts& texts, std::string_view name) {
                                .box = {1440, 4920, 1335, 375},
                                .text = texts.calculate,
                                .toolTip = texts.calculateTip,
-                               .tabIndex = 10});
+                               .tabIndex = 10,
+                               .accessibleDescription = texts.calculateDescription});
     layout.controls.push_back({.name = "cmdExit",
                                .kind = ControlKind::Button,
                                .role = ControlRole::Exit,
                                .box = {2880, 4920, 1335, 375},
                                .text = texts.exit,
                                .toolTip = texts.exitTip,
-                               .tabIndex = 11});
+                               .tabIndex = 11,
+                               .accessibleDescription = texts.exitDescription});
     layout.controls.push_back({.name = "sbrStatus",
                                .kind = ControlKind::StatusBar,
                                .role = ControlRole::Status,

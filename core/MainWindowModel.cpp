@@ -58,10 +58,31 @@ WindowChange MainWindowModel::CheckInput() {
         status = texts.notHexadecimal;
         break;
     }
-    // Calculate is enabled exactly while the text can be translated.
+    // Calculate is enabled exactly while the text can be translated. The check runs again on every
+    // click, but only a new status is news for a screen reader.
+    WindowChange change{.status = status, .calculateEnabled = verdict == Verdict::Accepted};
+    if (m_state.status != status)
+        change.announcement = Announcement{ControlRole::Status, status};
     m_state.status = status;
     m_state.calculateEnabled = verdict == Verdict::Accepted;
-    return {.status = m_state.status, .calculateEnabled = m_state.calculateEnabled};
+    return change;
+}
+
+std::string MainWindowModel::accessibleName(const Control& control) const {
+    return control.role == ControlRole::Status ? m_state.status : spokenName(control);
+}
+
+std::string MainWindowModel::accessibleDescription(const Control& control) const {
+    return control.role == ControlRole::InputBox ? m_state.status
+                                                 : std::string(control.accessibleDescription);
+}
+
+bool MainWindowModel::isTabStop(const Control& control) const {
+    if (control.role == ControlRole::InputOption)
+        return m_state.pressedInput == kSystemOptions[static_cast<std::size_t>(control.index)];
+    if (control.role == ControlRole::OutputOption)
+        return m_state.pressedOutput == kSystemOptions[static_cast<std::size_t>(control.index)];
+    return control.tabIndex >= 0;
 }
 
 WindowChange MainWindowModel::txtValue_Change(std::string text) {
@@ -80,11 +101,24 @@ WindowChange MainWindowModel::optSysOut_Click(SystemOption option, bool pressed)
     return CheckInput();
 }
 
-WindowChange MainWindowModel::cmdCalculate_Click(const modBazelot::ShowMessage& show) {
+WindowChange MainWindowModel::cmdCalculate_Click(const ShowBox& show) {
+    bool boxShown = false;
+    const auto showWarning = [&](const std::string& title, const std::string& prompt) {
+        boxShown = true;
+        show({title, prompt, MessageIcon::Warning});
+    };
     // A failed translation has shown its box and returns nothing, which empties the result.
     m_state.result =
-        modBazelot::TranslateNumber(m_state.sInp, m_state.sOut, m_state.input, show).value_or("");
-    return {.result = m_state.result};
+        modBazelot::TranslateNumber(m_state.sInp, m_state.sOut, m_state.input, showWarning).value_or("");
+    const WindowTexts& texts = windowTexts(m_language);
+    WindowChange change{.result = m_state.result,
+                        .announcement =
+                            Announcement{ControlRole::ResultBox, m_state.result.empty()
+                                                                     ? std::string(texts.resultEmptied)
+                                                                     : texts.resultSpoken + m_state.result}};
+    if (boxShown)
+        change.focus = m_focus.last();
+    return change;
 }
 
 WindowChange MainWindowModel::cmdExit_Click() {
@@ -98,7 +132,8 @@ WindowChange MainWindowModel::menuCommand(MenuCommand command) {
     case MenuCommand::Exit:
         return {.quit = true};
     case MenuCommand::About:
-        return {.showAbout = true};
+        // Chosen from the menu bar with the keyboard, the item leaves the focus on the bar.
+        return {.showAbout = true, .focus = m_focus.last()};
     case MenuCommand::English:
     case MenuCommand::Russian: {
         const Language chosen = command == MenuCommand::English ? Language::English : Language::Russian;

@@ -1,23 +1,36 @@
 #pragma once
 
+#include "core/Focus.h"
 #include "core/InputCheck.h"
 #include "core/Language.h"
 #include "core/Layout.h"
+#include "core/Message.h"
 #include "core/SystemOption.h"
 #include "engine/modBazelot.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
-// What a view must change after an event; everything left empty stays as it is.
+// News for a screen reader: the control whose new content it is, and the words to say.
+struct Announcement {
+    ControlRole control; // Status or ResultBox
+    std::string text;
+
+    bool operator==(const Announcement&) const = default;
+};
+
+// What a view must change after an event, in the order given; everything left empty stays as it is.
 struct WindowChange {
     std::optional<std::string> status = {}; // the status panel's new text
     std::optional<bool> calculateEnabled = {};
     std::optional<std::string> result = {}; // the result box's new text
+    std::optional<Announcement> announcement = {};
+    bool showAbout = false;                     // show this window's About dialog modally
+    std::optional<std::string_view> focus = {}; // the control to focus, once any modal window has closed
     std::optional<Language> open = {}; // show a new main window of this language, before closing this one
     bool close = false;                // close this window; the program ends with its last window
     bool quit = false;                 // end the program at once
-    bool showAbout = false;            // show this window's About dialog modally
 };
 
 // The behaviour of one main window, either language, without any toolkit: the view forwards each event
@@ -50,13 +63,22 @@ public:
     NumeralSystem sOut() const { return m_state.sOut; }
     void setSOut(NumeralSystem radix) { m_state.sOut = radix; }
 
+    // The view reports every control that takes the focus; the focus answers follow from it.
+    FocusKeeper& focus() { return m_focus; }
+    // What a screen reader says of a control and how it describes it, in the window's language: the
+    // status bar is named by the status, which also describes the input box.
+    std::string accessibleName(const Control& control) const;
+    std::string accessibleDescription(const Control& control) const;
+    // Tab enters an option group at its pressed option, and stops at every other focusable control.
+    bool isTabStop(const Control& control) const;
+
     WindowChange txtValue_Change(std::string text);
     // pressed tells whether the option is pressed after the click (a radio button also reports its
     // release when another one of its group is pressed).
     WindowChange optSysInp_Click(SystemOption option, bool pressed);
     WindowChange optSysOut_Click(SystemOption option, bool pressed);
     // Failure boxes of the translation go through show before this returns.
-    WindowChange cmdCalculate_Click(const modBazelot::ShowMessage& show);
+    WindowChange cmdCalculate_Click(const ShowBox& show);
     WindowChange cmdExit_Click();
     WindowChange menuCommand(MenuCommand command);
 
@@ -67,4 +89,5 @@ private:
     Language m_language;
     std::string m_decimalSeparator;
     State m_state;
+    FocusKeeper m_focus{layout()};
 };

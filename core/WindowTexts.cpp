@@ -25,6 +25,12 @@ const WindowTexts englishTexts{
     .menuEnglish = "English",
     .menuRussian = "&Russian",
     .menuAbout = "&About",
+    .inputName = "Value to translate",
+    .resultName = "Translated value",
+    .calculateDescription = "Translates the value into the output system",
+    .exitDescription = "Closes the program",
+    .resultSpoken = "Result: ",
+    .resultEmptied = "The result box is empty",
 };
 
 const WindowTexts russianTexts{
@@ -52,6 +58,12 @@ const WindowTexts russianTexts{
     .menuEnglish = "&Английский",
     .menuRussian = "&Русский",
     .menuAbout = "&О_программе",
+    .inputName = "Число для перевода",
+    .resultName = "Переведённое число",
+    .calculateDescription = "Переводит число в выбранную систему счисления",
+    .exitDescription = "Закрывает программу",
+    .resultSpoken = "Результат: ",
+    .resultEmptied = "Поле результата пусто",
 };
 
 const WindowTexts& windowTexts(Language language) {

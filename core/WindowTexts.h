@@ -30,6 +30,14 @@ struct WindowTexts {
     const char* menuEnglish;
     const char* menuRussian;
     const char* menuAbout;
+    // What a screen reader says: the two text boxes' names, the buttons' descriptions, and what it
+    // announces after Calculate.
+    const char* inputName;
+    const char* resultName;
+    const char* calculateDescription;
+    const char* exitDescription;
+    const char* resultSpoken; // followed by the result
+    const char* resultEmptied;
 };
 
 extern const WindowTexts englishTexts;

@@ -185,3 +185,10 @@ TEST_CASE("a malformed registry value is a plain answer") {
     CHECK(launcher.started.empty());
     CHECK(registry.openKeys.empty());
 }
+
+TEST_CASE("the About dialog's answer to System Info: the box when nothing started, else none") {
+    CHECK_FALSE(sysInfoAnswer(SysInfoOutcome::Started));
+    const std::optional<Message> box = sysInfoAnswer(SysInfoOutcome::Unavailable);
+    REQUIRE(box);
+    CHECK(*box == Message{"prjBazelot", "System Information Is Unavailable At This Time", MessageIcon::None});
+}

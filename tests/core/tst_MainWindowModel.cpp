@@ -17,9 +17,11 @@ const char* name(Language language) {
 // Records the failure boxes instead of showing them.
 struct Boxes {
     std::vector<std::string> prompts;
-    modBazelot::ShowMessage show() {
-        return [this](const std::string&, const std::string& prompt) {
-            prompts.push_back(prompt);
+    std::vector<MessageIcon> icons;
+    ShowBox show() {
+        return [this](const Message& box) {
+            prompts.push_back(box.text);
+            icons.push_back(box.icon);
         };
     }
 };
@@ -162,8 +164,16 @@ TEST_CASE("Calculate shows the translation; a failure empties the result") {
         CHECK_FALSE(change.calculateEnabled);
         CHECK(model.state().status == statusBefore);
         REQUIRE(boxes.prompts.size() == (row.box ? 1u : 0u));
-        if (row.box)
+        if (row.box) {
             CHECK(boxes.prompts.front().ends_with(row.box));
+            CHECK(boxes.icons.front() == MessageIcon::Warning);
+        }
+        // A new result is news even when it is the old one; an emptied box is said in words.
+        const std::string spoken =
+            *row.result ? russianTexts.resultSpoken + std::string(row.result) : russianTexts.resultEmptied;
+        CHECK(change.announcement == Announcement{ControlRole::ResultBox, spoken});
+        // After a box the focus goes back where it was.
+        CHECK(change.focus == (row.box ? std::optional<std::string_view>("txtValue") : std::nullopt));
     }
 }
 
@@ -235,5 +245,103 @@ TEST_CASE("both languages' tables fill every field and hold the same controls") 
         for (const char* text :
              {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal, texts.notHexadecimal})
             CHECK(std::string(text).size() > 0);
+    }
+}
+
+TEST_CASE("what a screen reader hears: a status is announced when it changes, in the window's language") {
+    struct Row {
+        const char* tag;
+        SystemOption system;
+        const char* before;
+        const char* typed;
+        bool announced;
+    };
+    const Row rows[] = {
+        {"Ready to accepted", SystemOption::Decimal, "", "5", true},
+        {"accepted to refused", SystemOption::Binary, "1", "12", true},
+        {"same verdict again", SystemOption::Decimal, "5", "55", false},
+        {"emptied: the status stays", SystemOption::Decimal, "5", "", false},
+    };
+    for (const Language language : kLanguages) {
+        for (const Row& row : rows) {
+            CAPTURE(name(language));
+            CAPTURE(row.tag);
+            MainWindowModel model = typed(language, row.system, row.before);
+            const WindowChange change = model.txtValue_Change(row.typed);
+            CHECK(change.announcement.has_value() == row.announced);
+            if (row.announced)
+                CHECK(change.announcement == Announcement{ControlRole::Status, model.state().status});
+            // The status names the status bar and describes the input box.
+            const WindowLayout& layout = model.layout();
+            CHECK(model.accessibleName(*findControl(layout, ControlRole::Status)) == model.state().status);
+            CHECK(model.accessibleDescription(*findControl(layout, ControlRole::InputBox)) ==
+                  model.state().status);
+        }
+    }
+}
+
+TEST_CASE("every control and window has a spoken name in its language, and the two text boxes differ") {
+    for (const Language language : kLanguages) {
+        const MainWindowModel model(language);
+        for (const WindowLayout* layout : {&model.layout(), &aboutLayout(language)}) {
+            CAPTURE(layout->name);
+            CHECK(layout->accessibleName.find('_') == std::string_view::npos);
+            for (const Control& control : layout->controls) {
+                CAPTURE(control.name);
+                const std::string spoken = model.accessibleName(control);
+                CHECK((control.kind == ControlKind::Line) == spoken.empty());
+                CHECK(spoken.find_first_of("&_") == std::string::npos);
+            }
+        }
+        const WindowLayout& layout = model.layout();
+        const std::string input = model.accessibleName(*findControl(layout, ControlRole::InputBox));
+        CHECK(input != model.accessibleName(*findControl(layout, ControlRole::ResultBox)));
+        CHECK(input == windowTexts(language).inputName);
+    }
+    CHECK(spokenCaption("&Save && quit") == "Save & quit");
+}
+
+TEST_CASE("focus: first in the tab order, given back after a modal window, Enter on a focused button") {
+    for (const Language language : kLanguages) {
+        MainWindowModel model(language);
+        FocusKeeper about(aboutLayout(language));
+        CHECK(model.focus().first() == "txtValue");
+        CHECK(about.first() == "cmdOK");
+        CHECK(about.last() == "cmdOK");
+        about.focused("cmdSysInfo");
+        about.focused("Label2"); // takes no focus
+        about.focused("a box");
+        CHECK(about.last() == "cmdSysInfo");
+
+        model.focus().focused("optSysOut_2");
+        const WindowChange change = model.menuCommand(MenuCommand::About);
+        CHECK(change.showAbout);
+        CHECK(change.focus == "optSysOut_2");
+    }
+    struct Row {
+        const WindowLayout* layout;
+        const char* focused;
+        const char* pressed; // nullptr: nothing
+    };
+    const Row rows[] = {
+        {&mainWindowLayout(Language::English), "txtValue", nullptr},
+        {&mainWindowLayout(Language::English), "cmdExit", "cmdExit"},
+        {&aboutLayout(Language::Russian), "cmdSysInfo", "cmdSysInfo"},
+        {&aboutLayout(Language::Russian), "", "cmdOK"},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.focused);
+        const Control* pressed = enterTarget(*row.layout, row.focused);
+        CHECK((pressed ? pressed->name : std::string_view()) == (row.pressed ? row.pressed : ""));
+    }
+}
+
+TEST_CASE("Tab enters an option group at its pressed option") {
+    MainWindowModel model = typed(Language::English, SystemOption::Octal, "7", SystemOption::Hexadecimal);
+    for (const Control& control : model.layout().controls) {
+        CAPTURE(control.name);
+        const bool pressed = control.name == "optSysInp_2" || control.name == "optSysOut_3";
+        const bool option = control.kind == ControlKind::Option;
+        CHECK(model.isTabStop(control) == (option ? pressed : control.tabIndex >= 0));
     }
 }

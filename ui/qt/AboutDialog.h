@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AboutFlow.h"
 #include "core/Language.h"
 #include "platform/PlatformServices.h"
 
@@ -20,7 +21,7 @@ public:
     void StartSysInfo();
 
 private:
-    platform::PlatformServices m_services;
+    AboutModel m_model;
 };
 
 // The Russian About dialog, shown by the Russian main window.

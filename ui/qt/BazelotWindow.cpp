@@ -1,6 +1,7 @@
 #include "ui/qt/BazelotWindow.h"
 
 #include "ui/qt/AboutDialog.h"
+#include "ui/qt/CoreAnswers.h"
 #include "ui/qt/InputLineEdit.h"
 #include "ui/qt/Twips.h"
 #include "ui/qt/frmBazelot.h"
@@ -21,18 +22,7 @@
 namespace {
 
 QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString withoutAccessKey(QString caption) {
-    return caption.remove(QLatin1Char('&'));
-}
-
-// Tab enters an option group at its pressed button. Qt keeps the tab stop on the button that had
-// focus last, which is the first one of a group never visited.
-void makePressedTabStop(const std::array<QRadioButton*, 4>& group) {
-    for (QRadioButton* option : group)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    return qText(utf8);
 }
 
 } // namespace
@@ -48,17 +38,13 @@ BazelotWindow::BazelotWindow(Language language, platform::PlatformServices servi
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(text(layout.caption));
+    setAccessibleName(text(layout.accessibleName));
     // The layout is measured for this face size; longer captions would not fit the fixed frames.
-    QFont windowFont = font();
-    windowFont.setPointSize(layout.pointSize);
-    setFont(windowFont);
+    applyFont(this, layout.font);
 
     buildMenus();
     buildControls();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now && now != menuBar() && isAncestorOf(now))
-            m_lastFocus = now;
-    });
+    followFocus(this, m_model.focus());
     setFixedSize(twipsToPixels(layout.clientWidth),
                  menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
 }
@@ -101,8 +87,6 @@ void BazelotWindow::buildControls() {
         case ControlKind::TextBox: {
             const bool input = control.role == ControlRole::InputBox;
             QLineEdit* box = input ? new InputLineEdit(parent) : new QLineEdit(parent);
-            // Named by its frame's caption, which a screen reader would otherwise not tie to it.
-            box->setAccessibleName(withoutAccessKey(static_cast<QGroupBox*>(parent)->title()));
             (input ? txtValue : txtResult) = box;
             widget = box;
             break;
@@ -121,10 +105,7 @@ void BazelotWindow::buildControls() {
             if (control.role == ControlRole::Calculate) {
                 cmdCalculate = button;
                 connect(button, &QPushButton::clicked, this, [this] {
-                    apply(m_model.cmdCalculate_Click(
-                        [this](const std::string& title, const std::string& prompt) {
-                            showTranslationError(title, prompt);
-                        }));
+                    apply(m_model.cmdCalculate_Click([this](const Message& box) { showMessage(this, box); }));
                 });
             } else {
                 connect(button, &QPushButton::clicked, this, [this] { apply(m_model.cmdExit_Click()); });
@@ -142,12 +123,14 @@ void BazelotWindow::buildControls() {
         widget->setObjectName(text(control.name));
         widget->setGeometry(
             twipsRect(control.box.left, control.box.top, control.box.width, control.box.height));
+        widget->setAccessibleName(text(m_model.accessibleName(control)));
+        widget->setAccessibleDescription(text(m_model.accessibleDescription(control)));
         if (control.tabIndex >= 0)
             tabOrder << widget;
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    txtValue->setFocus();
+    focusControl(this, m_model.focus().first());
     // A read-only result can still be selected and copied.
     txtResult->setReadOnly(true);
 
@@ -171,11 +154,7 @@ void BazelotWindow::buildControls() {
         connect(output, &QRadioButton::clicked, this,
                 [this, option, output] { apply(m_model.optSysOut_Click(option, output->isChecked())); });
     }
-    for (auto* group : {&optSysInp, &optSysOut}) {
-        makePressedTabStop(*group);
-        for (QRadioButton* option : *group)
-            connect(option, &QRadioButton::toggled, this, [group] { makePressedTabStop(*group); });
-    }
+    applyTabStops();
     connect(txtValue, &QLineEdit::textChanged, this,
             [this](const QString& value) { apply(m_model.txtValue_Change(value.toStdString())); });
 }
@@ -196,18 +175,25 @@ void BazelotWindow::buildStatusBar(const Control& control) {
     sbrStatus_1->setWordWrap(true);
     sbrStatus_1->setIndent(3);
     sbrStatus_1->setAutoFillBackground(true);
-    txtValue->setAccessibleDescription(sbrStatus_1->text());
+    sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
 }
 
 void BazelotWindow::apply(const WindowChange& change) {
     if (change.status)
-        setStatusText(*change.status);
+        sbrStatus_1->setText(text(*change.status));
     if (change.calculateEnabled)
         cmdCalculate->setEnabled(*change.calculateEnabled);
     if (change.result)
         txtResult->setText(text(*change.result));
-    if (change.showAbout)
-        showAbout();
+    if (change.announcement)
+        announce(*change.announcement);
+    applyTabStops();
+    if (change.showAbout) {
+        AboutDialog dialog(m_model.language(), m_services, this);
+        dialog.exec();
+    }
+    if (change.focus)
+        focusControl(this, *change.focus);
     if (change.open) {
         BazelotWindow* next = *change.open == Language::English
                                   ? static_cast<BazelotWindow*>(new frmBazelot(m_services))
@@ -222,29 +208,27 @@ void BazelotWindow::apply(const WindowChange& change) {
         QCoreApplication::quit();
 }
 
-void BazelotWindow::setStatusText(const std::string& utf8) {
-    const QString status = text(utf8);
-    // The check runs again on every click; only a change is news for a screen reader.
-    if (status == sbrStatus_1->text())
-        return;
-    // Both report the change to assistive technology: the label as a new name, the input box,
-    // which has the focus while the user types, as a new description.
-    sbrStatus_1->setText(status);
-    txtValue->setAccessibleDescription(status);
+void BazelotWindow::announce(const Announcement& announcement) {
+    // Qt 6.4 has no event that speaks a text of its own. A new status reaches a screen reader as the
+    // status panel's new name and, since the input box has the focus while the user types, as the
+    // box's new description; a new result as the result box's new text, which setText reports.
+    if (announcement.control == ControlRole::Status) {
+        for (const Control& control : m_model.layout().controls) {
+            if (control.role == ControlRole::Status)
+                sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
+            if (control.role == ControlRole::InputBox)
+                txtValue->setAccessibleDescription(text(m_model.accessibleDescription(control)));
+        }
+    }
 }
 
-void BazelotWindow::showTranslationError(const std::string& title, const std::string& prompt) {
-    QString message = text(prompt);
-    message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::Warning, text(title), message, QMessageBox::Ok, this);
-    box.exec();
-}
-
-void BazelotWindow::showAbout() {
-    // Chosen from the menu bar with the keyboard, the About item leaves the bar holding the focus while
-    // the dialog runs; hand it back to the control that had it before, once the dialog closes.
-    AboutDialog dialog(m_model.language(), m_services, this);
-    dialog.exec();
-    if (m_lastFocus)
-        m_lastFocus->setFocus(Qt::OtherFocusReason);
+void BazelotWindow::applyTabStops() {
+    // Qt moves the focus with Tab only among StrongFocus widgets; a click still focuses any option.
+    for (const Control& control : m_model.layout().controls) {
+        if (control.kind != ControlKind::Option)
+            continue;
+        QRadioButton* option =
+            (control.role == ControlRole::InputOption ? optSysInp : optSysOut)[control.index];
+        option->setFocusPolicy(m_model.isTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }

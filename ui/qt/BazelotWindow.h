@@ -4,7 +4,6 @@
 #include "platform/PlatformServices.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 
 class QLabel;
@@ -36,9 +35,8 @@ private:
     void buildControls();
     void buildStatusBar(const Control& control);
     void apply(const WindowChange& change);
-    void setStatusText(const std::string& utf8);
-    void showTranslationError(const std::string& title, const std::string& prompt);
-    void showAbout();
+    void announce(const Announcement& announcement);
+    void applyTabStops();
 
     MainWindowModel m_model;
     platform::PlatformServices m_services;
@@ -49,5 +47,4 @@ private:
     std::array<QRadioButton*, 4> optSysOut{};
     QPushButton* cmdCalculate = nullptr;
     QLabel* sbrStatus_1 = nullptr;
-    QPointer<QWidget> m_lastFocus; // the control that last had the focus, never the menu bar
 };

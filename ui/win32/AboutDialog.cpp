@@ -3,6 +3,7 @@
 #include "core/AboutFlow.h"
 #include "core/Layout.h"
 #include "platform/Utf16.h"
+#include "ui/win32/Boxes.h"
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MessageLoop.h"
 
@@ -13,9 +14,22 @@ namespace {
 
 struct AboutDialog {
     HWND owner;
-    platform::PlatformServices services;
-    const WindowLayout& layout;
+    AboutModel model;
     std::unique_ptr<ControlTable> controls = {};
+
+    // Tells the model which control has the focus, before another window takes it.
+    void rememberFocus(HWND window) {
+        HWND focused = GetFocus();
+        if (focused && GetParent(focused) == window) {
+            if (const Control* control = controls->control(static_cast<WPARAM>(GetDlgCtrlID(focused))))
+                model.focus().focused(control->name);
+        }
+    }
+
+    void focus(std::string_view name) {
+        if (HWND control = controls->handle(name); control && IsWindowEnabled(control))
+            SetFocus(control);
+    }
 
     void close(HWND window) {
         // The owner first, so that it is the one activated when the dialog goes.
@@ -33,15 +47,19 @@ struct AboutDialog {
         if (!control)
             return;
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS) {
+            rememberFocus(window);
             controls->defaultButton();
         } else if (HIWORD(wParam) == BN_CLICKED && control->role == ControlRole::Ok) {
             close(window);
-        } else if (HIWORD(wParam) == BN_CLICKED && control->role == ControlRole::SysInfo &&
-                   StartSysInfo(services.registry, services.launcher) == SysInfoOutcome::Unavailable) {
-            MessageBoxW(window, platform::toUtf16(kSysInfoUnavailable).c_str(),
-                        platform::toUtf16(kApplicationTitle).c_str(), MB_OK);
+        } else if (HIWORD(wParam) == BN_CLICKED && control->role == ControlRole::SysInfo) {
+            rememberFocus(window);
+            if (const std::optional<Message> box = model.cmdSysInfo_Click())
+                showMessage(window, *box);
+            focus(model.focus().last());
         }
     }
+
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 LRESULT CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,28 +71,40 @@ LRESULT CALLBACK aboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     auto* dialog = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!dialog || !dialog->controls)
         return DefWindowProcW(window, message, wParam, lParam);
+    return guarded(window, [&] { return dialog->handle(window, message, wParam, lParam); });
+}
+
+LRESULT AboutDialog::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        dialog->command(window, wParam);
+        command(window, wParam);
         return 0;
     case DM_GETDEFID:
-        return dialog->controls->defaultButton();
+        return controls->defaultButton();
     case WM_CTLCOLORSTATIC:
-        if (HBRUSH brush =
-                dialog->controls->colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+        if (HBRUSH brush = controls->colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_CLOSE:
-        dialog->close(window);
+        close(window);
         return 0;
+    case WM_ACTIVATE:
+        // Not a dialog class: the focus is remembered and given back by hand.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            rememberFocus(window);
+        } else {
+            focus(model.focus().last());
+            return 0;
+        }
+        break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const POINT topLeft{suggested->left, suggested->top};
-        dialog->controls->place(HIWORD(wParam), &topLeft);
+        controls->place(HIWORD(wParam), &topLeft);
         return 0;
     }
     case WM_DESTROY:
-        dialog->controls.reset();
+        controls.reset();
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -98,13 +128,13 @@ void registerClass(HINSTANCE instance) {
 void showAboutDialog(HWND owner, Language language, platform::PlatformServices services) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     registerClass(instance);
-    AboutDialog dialog{owner, services, aboutLayout(language)};
+    AboutDialog dialog{owner, AboutModel(language, services)};
     HWND window = CreateWindowExW(
-        WS_EX_DLGMODALFRAME, kAboutClassName, platform::toUtf16(dialog.layout.caption).c_str(),
+        WS_EX_DLGMODALFRAME, kAboutClassName, platform::toUtf16(dialog.model.layout().caption).c_str(),
         WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, owner, nullptr, instance, &dialog);
     if (!window)
         return;
-    dialog.controls = std::make_unique<ControlTable>(window, dialog.layout);
+    dialog.controls = std::make_unique<ControlTable>(window, dialog.model.layout());
 
     // Centred over the main window and kept on its screen; the main window takes no input meanwhile.
     RECT ownerFrame{};
@@ -124,7 +154,7 @@ void showAboutDialog(HWND owner, Language language, platform::PlatformServices s
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EnableWindow(owner, FALSE);
     ShowWindow(window, SW_SHOW);
-    SetFocus(dialog.controls->handle(ControlRole::Ok));
+    dialog.focus(dialog.model.focus().first());
     runMessageLoop(window);
     // Still there when the program was told to end meanwhile; the view must not outlive this call.
     if (IsWindow(window))

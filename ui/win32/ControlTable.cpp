@@ -1,17 +1,59 @@
 #include "ui/win32/ControlTable.h"
 
+#include "core/Focus.h"
 #include "platform/Utf16.h"
+#include "ui/win32/Accessible.h"
 #include "ui/win32/Geometry.h"
 #include "ui/win32/InputBox.h"
 #include "ui/win32/StatusBar.h"
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr wchar_t kTableProperty[] = L"Bazelot.ControlTable";
-// The face size of controls whose table gives none, as a dialog's system font has it.
-constexpr int kSystemPointSize = 8;
+
+const ControlTable* tableOf(HWND window) {
+    return static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
+}
+
+// The size of the system's own dialog font, in points.
+int systemPointSize() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) ||
+        metrics.lfMessageFont.lfHeight == 0)
+        return 8;
+    return MulDiv(std::abs(metrics.lfMessageFont.lfHeight), 72, USER_DEFAULT_SCREEN_DPI);
+}
+
+COLORREF colourRef(const Colour& colour) {
+    switch (colour.system) {
+    case SystemColour::WindowText:
+        return GetSysColor(COLOR_WINDOWTEXT);
+    case SystemColour::Desktop:
+        return GetSysColor(COLOR_DESKTOP);
+    case SystemColour::Highlight:
+        return GetSysColor(COLOR_HIGHLIGHT);
+    case SystemColour::None:
+        break;
+    }
+    return static_cast<COLORREF>(colour.red | colour.green << 8 | colour.blue << 16);
+}
+
+// What a screen reader says of a control of a table-built window, or of the window itself.
+std::wstring speech(HWND control, bool description) {
+    HWND window = GetAncestor(control, GA_ROOT);
+    const ControlTable* table = tableOf(window);
+    if (!table)
+        return {};
+    if (control == window)
+        return description ? std::wstring() : platform::toUtf16(table->layout().accessibleName);
+    const Control* entry = table->control(static_cast<WPARAM>(GetDlgCtrlID(control)));
+    return entry ? platform::toUtf16(table->speak(*entry, description)) : std::wstring();
+}
 
 struct WindowKind {
     const wchar_t* className;
@@ -27,7 +69,8 @@ WindowKind windowKind(const Control& control) {
         return {L"EDIT", ES_AUTOHSCROLL | (control.role == ControlRole::ResultBox ? ES_READONLY : 0u),
                 WS_EX_CLIENTEDGE};
     case ControlKind::Option:
-        return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+        // BS_NOTIFY: the window learns which control has the focus, as with the buttons below.
+        return {L"BUTTON", BS_AUTORADIOBUTTON | BS_NOTIFY, 0};
     case ControlKind::Button:
         // The dialog's default button is drawn as such, and Enter presses it. BS_NOTIFY reports focus
         // changes, on which the focused button becomes the default one.
@@ -92,16 +135,29 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
             InputBox::attach(handle);
         if (!control.toolTip.empty())
             addToolTip(handle, control.toolTip);
+        Accessible::attach(handle, speech);
     }
+    Accessible::attach(window, speech);
     place(windowDpi(window));
+}
+
+std::string ControlTable::speak(const Control& control, bool description) const {
+    if (m_speech)
+        return m_speech(control, description);
+    return description ? std::string(control.accessibleDescription) : spokenName(control);
 }
 
 ControlTable::~ControlTable() {
     RemovePropW(m_window, kTableProperty);
     if (m_toolTips)
         DestroyWindow(m_toolTips);
-    for (const auto& [pointSize, font] : m_fonts)
+    deleteFonts(m_fonts);
+}
+
+void ControlTable::deleteFonts(Fonts& fonts) {
+    for (const auto& [pointSize, font] : fonts)
         DeleteObject(font);
+    fonts.clear();
 }
 
 HWND ControlTable::handle(std::string_view name) const {
@@ -153,17 +209,24 @@ void ControlTable::buildMenu() {
 }
 
 void ControlTable::place(int dpi, const POINT* topLeft) {
+    // The fonts of the old DPI stay until every control has its new one.
+    Fonts oldFonts;
+    if (dpi != m_fontDpi) {
+        oldFonts.swap(m_fonts);
+        m_fontDpi = dpi;
+    }
     for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
         const Control& control = m_layout.controls[i];
         const TwipsBox box = windowBox(m_layout, control);
         RECT rect = twipsRect(box, dpi);
-        // A line is as thick as its box is high, in pixels, whatever the DPI.
+        // A line is as thick as its box is high in pixels at 96 DPI, and as much thicker as the DPI is
+        // higher, so that the two lines of an etched rule stay one rule.
         if (control.kind == ControlKind::Line)
-            rect.bottom = rect.top + box.height;
+            rect.bottom = rect.top + MulDiv(box.height, dpi, USER_DEFAULT_SCREEN_DPI);
         MoveWindow(m_handles[i], rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
-        const int pointSize = control.pointSize ? control.pointSize : m_layout.pointSize;
-        SendMessageW(m_handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font(pointSize, dpi)), FALSE);
+        SendMessageW(m_handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font(control.pointSize)), FALSE);
     }
+    deleteFonts(oldFonts);
     const SIZE size = windowSizeForClient(m_window, m_layout.clientWidth, m_layout.clientHeight, dpi);
     SetWindowPos(m_window, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0u : UINT(SWP_NOMOVE)));
@@ -172,13 +235,10 @@ void ControlTable::place(int dpi, const POINT* topLeft) {
 
 LRESULT ControlTable::defaultButton() {
     HWND focus = GetFocus();
-    HWND chosen = nullptr;
-    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
-        if (m_layout.controls[i].kind == ControlKind::Button && m_handles[i] == focus)
-            chosen = focus;
-    }
-    if (!chosen)
-        chosen = handle(ControlRole::Ok);
+    const Control* focused =
+        focus && GetParent(focus) == m_window ? control(static_cast<WPARAM>(GetDlgCtrlID(focus))) : nullptr;
+    const Control* target = enterTarget(m_layout, focused ? focused->name : std::string_view());
+    HWND chosen = target ? handle(target->name) : nullptr;
     for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
         if (m_layout.controls[i].kind == ControlKind::Button) {
             SendMessageW(m_handles[i], BM_SETSTYLE, m_handles[i] == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
@@ -188,26 +248,20 @@ LRESULT ControlTable::defaultButton() {
     return chosen ? MAKELRESULT(GetDlgCtrlID(chosen), DC_HASDEFID) : 0;
 }
 
-HFONT ControlTable::font(int pointSize, int dpi) {
-    if (dpi != m_fontDpi) {
-        for (const auto& [size, font] : m_fonts)
-            DeleteObject(font);
-        m_fonts.clear();
-        m_fontDpi = dpi;
-    }
+HFONT ControlTable::font(int pointSize) {
+    const Font& font = m_layout.font;
     if (pointSize == 0)
-        pointSize = kSystemPointSize;
-    HFONT& font = m_fonts[pointSize];
-    if (!font) {
+        pointSize = font.pointSize ? font.pointSize : systemPointSize();
+    HFONT& handle = m_fonts[pointSize];
+    if (!handle) {
         LOGFONTW description{};
-        description.lfHeight = -MulDiv(pointSize, dpi, 72);
+        description.lfHeight = -MulDiv(pointSize, m_fontDpi, 72);
         description.lfWeight = FW_NORMAL;
-        // Asked for without the Cyrillic character set, the face may be one that shows Cyrillic as boxes.
-        description.lfCharSet = RUSSIAN_CHARSET;
-        lstrcpynW(description.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-        font = CreateFontIndirectW(&description);
+        description.lfCharSet = static_cast<BYTE>(font.characterSet);
+        lstrcpynW(description.lfFaceName, platform::toUtf16(font.face).c_str(), LF_FACESIZE);
+        handle = CreateFontIndirectW(&description);
     }
-    return font;
+    return handle;
 }
 
 void ControlTable::addToolTip(HWND control, std::string_view text) {
@@ -228,39 +282,26 @@ void ControlTable::addToolTip(HWND control, std::string_view text) {
 
 HBRUSH ControlTable::colour(HDC dc, HWND child) const {
     const Control* control = this->control(static_cast<WPARAM>(GetDlgCtrlID(child)));
-    if (!control)
+    if (!control ||
+        (control->kind != ControlKind::Line && control->colour.system == SystemColour::WindowText))
         return nullptr;
-    COLORREF colour = 0;
-    switch (control->colour) {
-    case ColourRole::Default:
-        return nullptr;
-    case ColourRole::Title:
-        colour = RGB(255, 0, 0);
-        break;
-    case ColourRole::Desktop:
-        colour = GetSysColor(COLOR_DESKTOP);
-        break;
-    case ColourRole::Highlight:
-        colour = GetSysColor(COLOR_HIGHLIGHT);
-        break;
-    case ColourRole::Shadow:
-    case ColourRole::Light:
+    if (control->kind == ControlKind::Line) {
         // A line is a static without text, filled with the brush returned here.
-        SetDCBrushColor(dc, control->colour == ColourRole::Shadow ? RGB(128, 128, 128) : RGB(255, 255, 255));
+        SetDCBrushColor(dc, colourRef(control->colour));
         return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
     }
-    SetTextColor(dc, colour);
+    SetTextColor(dc, colourRef(control->colour));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 HWND findControl(HWND window, std::string_view name) {
-    const auto* table = static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
+    const ControlTable* table = tableOf(window);
     return table ? table->handle(name) : nullptr;
 }
 
 UINT findMenuItem(HWND window, std::string_view name) {
-    const auto* table = static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
+    const ControlTable* table = tableOf(window);
     if (!table)
         return 0;
     const std::vector<MenuItem>& items = table->layout().menu;
@@ -272,6 +313,6 @@ UINT findMenuItem(HWND window, std::string_view name) {
 }
 
 std::string_view windowName(HWND window) {
-    const auto* table = static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
+    const ControlTable* table = tableOf(window);
     return table ? table->layout().name : std::string_view();
 }

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,23 +35,33 @@ public:
     // Places every control, gives it its font and sizes the window's client area for the window's
     // DPI: once built, and after the window moved to a screen of another DPI (then to `topLeft`).
     void place(int dpi, const POINT* topLeft = nullptr);
-    // DM_GETDEFID: the focused button is the one that Enter presses, else the table's default (OK),
-    // else none. Redraws the buttons to show which one that is.
+    // DM_GETDEFID: the button that Enter presses, as the core answers for the focused control.
+    // Redraws the buttons to show which one that is.
     LRESULT defaultButton();
     // WM_CTLCOLORSTATIC: the colours of a label or line; null where the system's are meant.
     HBRUSH colour(HDC dc, HWND child) const;
 
+    // What a screen reader says of a control, its name or its description: by default the table's;
+    // a window whose model knows more (the status) answers through `speech`.
+    using Speech = std::function<std::string(const Control& control, bool description)>;
+    void setSpeech(Speech speech) { m_speech = std::move(speech); }
+    std::string speak(const Control& control, bool description) const;
+
 private:
+    using Fonts = std::map<int, HFONT>;
+
     void buildMenu();
-    HFONT font(int pointSize, int dpi);
+    HFONT font(int pointSize);
+    static void deleteFonts(Fonts& fonts);
     void addToolTip(HWND control, std::string_view text);
 
     HWND m_window;
     const WindowLayout& m_layout;
     std::vector<HWND> m_handles; // by place in the table
-    std::map<int, HFONT> m_fonts;
+    Fonts m_fonts;               // by point size, for m_fontDpi
     int m_fontDpi = 0;
     HWND m_toolTips = nullptr;
+    Speech m_speech;
 };
 
 // A control of a top-level window built by a ControlTable, by its name in the table; null if none.

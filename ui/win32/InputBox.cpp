@@ -2,6 +2,7 @@
 
 #include "core/InputCheck.h"
 #include "platform/Utf16.h"
+#include "ui/win32/Boxes.h"
 
 #include <commctrl.h>
 
@@ -63,8 +64,14 @@ void paste(HWND edit) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
 }
 
+LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
+
 LRESULT CALLBACK inputBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR data) {
+    return guarded(GetParent(edit), [&] { return handle(edit, message, wParam, lParam, data); });
+}
+
+LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
     // The first half of a surrogate pair waits here for its second.
     auto& highSurrogate = *reinterpret_cast<wchar_t*>(data);
     switch (message) {

@@ -3,10 +3,13 @@
 #include "app/resources.h"
 #include "platform/Utf16.h"
 #include "ui/win32/AboutDialog.h"
+#include "ui/win32/Accessible.h"
+#include "ui/win32/Boxes.h"
 #include "ui/win32/Geometry.h"
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -45,22 +48,29 @@ MainWindow::MainWindow(Session& session, Language language)
 
 HWND MainWindow::open(Session& session, Language language, int show, const POINT* topLeft) {
     registerClass(session.instance);
-    auto* view = new MainWindow(session, language);
+    // The window takes the view over when it is created (WM_NCCREATE) and deletes it when it goes; a
+    // window that never came to be leaves it here.
+    auto view = std::unique_ptr<MainWindow>(new MainWindow(session, language));
+    const std::wstring caption = platform::toUtf16(view->m_model.layout().caption);
+    MainWindow* built = view.get();
     // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
-    HWND window = CreateWindowExW(0, kClassName, platform::toUtf16(view->m_model.layout().caption).c_str(),
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
-                                  nullptr, nullptr, session.instance, view);
+    HWND window =
+        CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, session.instance, &view);
     if (!window)
-        return nullptr; // the view went with the window
+        return nullptr;
     ++session.openWindows;
-    view->build(topLeft);
+    built->build(topLeft);
     ShowWindow(window, show);
-    SetFocus(view->m_lastFocus);
+    built->focus(built->m_model.focus().first());
     return window;
 }
 
 void MainWindow::build(const POINT* topLeft) {
     m_controls = std::make_unique<ControlTable>(m_window, m_model.layout());
+    m_controls->setSpeech([this](const Control& control, bool description) {
+        return description ? m_model.accessibleDescription(control) : m_model.accessibleName(control);
+    });
     if (topLeft)
         m_controls->place(windowDpi(m_window), topLeft);
 
@@ -73,14 +83,14 @@ void MainWindow::build(const POINT* topLeft) {
         SendMessageW(m_controls->handle(ControlRole::OutputOption, index), BM_SETCHECK,
                      option == state.pressedOutput ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    markPressedTabStops();
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
-    m_lastFocus = m_controls->handle(ControlRole::InputBox);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* created = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto& owner = *static_cast<std::unique_ptr<MainWindow>*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        MainWindow* created = owner.release();
         created->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
@@ -92,7 +102,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         delete view;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return view->handle(message, wParam, lParam);
+    return guarded(window, [&] { return view->handle(message, wParam, lParam); });
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,13 +121,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_ACTIVATE:
-        // Not a dialog: the focus is kept and given back by hand, after the About dialog or a box.
+        // Not a dialog: the focus is remembered when another window (a box, the About dialog) takes
+        // over, and given back where the core says when this one is active again.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus && IsChild(m_window, focus))
-                m_lastFocus = focus;
-        } else if (m_lastFocus && IsWindowEnabled(m_lastFocus)) {
-            SetFocus(m_lastFocus);
+            rememberFocus();
+        } else if (focus(m_model.focus().last())) {
             return 0;
         }
         break;
@@ -148,7 +156,8 @@ void MainWindow::command(WPARAM wParam) {
 
 void MainWindow::controlCommand(const Control& control, WORD notification) {
     HWND handle = m_controls->handle(control.name);
-    if (notification == BN_SETFOCUS || notification == BN_KILLFOCUS) {
+    if (notification == BN_SETFOCUS || notification == BN_KILLFOCUS || notification == EN_SETFOCUS) {
+        rememberFocus();
         m_controls->defaultButton();
         return;
     }
@@ -163,17 +172,13 @@ void MainWindow::controlCommand(const Control& control, WORD notification) {
             break;
         const SystemOption option = kSystemOptions[static_cast<std::size_t>(control.index)];
         const bool pressed = SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        markPressedTabStops();
         apply(control.role == ControlRole::InputOption ? m_model.optSysInp_Click(option, pressed)
                                                        : m_model.optSysOut_Click(option, pressed));
         break;
     }
     case ControlRole::Calculate:
         if (notification == BN_CLICKED) {
-            apply(m_model.cmdCalculate_Click([this](const std::string& title, const std::string& prompt) {
-                MessageBoxW(m_window, platform::toUtf16(prompt).c_str(), platform::toUtf16(title).c_str(),
-                            MB_ICONWARNING | MB_OK);
-            }));
+            apply(m_model.cmdCalculate_Click([this](const Message& box) { showMessage(m_window, box); }));
         }
         break;
     case ControlRole::Exit:
@@ -195,8 +200,13 @@ void MainWindow::apply(const WindowChange& change) {
     if (change.result) {
         SetWindowTextW(m_controls->handle(ControlRole::ResultBox), platform::toUtf16(*change.result).c_str());
     }
+    if (change.announcement)
+        announce(change.announcement->control);
+    applyTabStops();
     if (change.showAbout)
-        showAbout();
+        showAboutDialog(m_window, m_model.language(), m_session.services);
+    if (change.focus)
+        focus(*change.focus);
     if (change.open) {
         // Only the place on the screen is kept, so that the window does not jump.
         RECT frame{};
@@ -211,25 +221,42 @@ void MainWindow::apply(const WindowChange& change) {
         DestroyWindow(m_window);
 }
 
-// Tab enters an option group at its pressed option.
-void MainWindow::markPressedTabStops() {
-    for (const ControlRole role : {ControlRole::InputOption, ControlRole::OutputOption}) {
-        for (const SystemOption option : kSystemOptions) {
-            HWND handle = m_controls->handle(role, static_cast<int>(indexOf(option)));
-            const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-            const bool pressed = SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            SetWindowLongPtrW(handle, GWL_STYLE,
-                              pressed ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
-        }
+void MainWindow::announce(ControlRole control) {
+    // A new status renames the status bar, a live region that a screen reader speaks where the user
+    // is, and describes the input box; a new result is the result box's new value.
+    if (control == ControlRole::Status) {
+        HWND status = m_controls->handle(ControlRole::Status);
+        Accessible::notify(status, Accessible::Change::Name);
+        Accessible::notify(status, Accessible::Change::LiveRegion);
+        Accessible::notify(m_controls->handle(ControlRole::InputBox), Accessible::Change::Description);
+    } else {
+        Accessible::notify(m_controls->handle(control), Accessible::Change::Value);
     }
 }
 
-void MainWindow::showAbout() {
-    HWND focus = GetFocus();
-    if (focus && IsChild(m_window, focus))
-        m_lastFocus = focus;
-    showAboutDialog(m_window, m_model.language(), m_session.services);
-    // Chosen from the menu with the keyboard, the About item leaves no control focused.
-    if (m_lastFocus)
-        SetFocus(m_lastFocus);
+void MainWindow::applyTabStops() {
+    for (const Control& control : m_model.layout().controls) {
+        if (control.kind != ControlKind::Option)
+            continue;
+        HWND handle = m_controls->handle(control.name);
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+        SetWindowLongPtrW(handle, GWL_STYLE,
+                          m_model.isTabStop(control) ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+    }
+}
+
+void MainWindow::rememberFocus() {
+    HWND focused = GetFocus();
+    if (focused && GetParent(focused) == m_window) {
+        if (const Control* control = m_controls->control(static_cast<WPARAM>(GetDlgCtrlID(focused))))
+            m_model.focus().focused(control->name);
+    }
+}
+
+bool MainWindow::focus(std::string_view name) {
+    HWND control = m_controls->handle(name);
+    if (!control || !IsWindowEnabled(control))
+        return false;
+    SetFocus(control);
+    return true;
 }

@@ -35,12 +35,15 @@ private:
     void command(WPARAM wParam);
     void controlCommand(const Control& control, WORD notification);
     void apply(const WindowChange& change);
-    void markPressedTabStops();
-    void showAbout();
+    void announce(ControlRole control);
+    void applyTabStops();
+    // Tells the model which control has the focus, before another window takes it.
+    void rememberFocus();
+    // Gives the focus to the control of that name; false when it cannot take it (gone or disabled).
+    bool focus(std::string_view name);
 
     Session& m_session;
     MainWindowModel m_model;
     HWND m_window = nullptr;
     std::unique_ptr<ControlTable> m_controls;
-    HWND m_lastFocus = nullptr; // given back the focus when the window is active again
 };

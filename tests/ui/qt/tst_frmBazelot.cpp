@@ -1,3 +1,4 @@
+#include "core/MainWindowModel.h"
 #include "tests/platform/FakeLauncher.h"
 #include "tests/platform/FakeRegistry.h"
 #include "ui/qt/frmBazelot.h"
@@ -551,16 +552,26 @@ void tst_frmBazelot::statusTipsCannotWipeStatus() {
     QCOMPARE(label->text(), texts().notNumber);
 }
 
-// Assistive technology reads the frames' captions as the boxes' names and the status text as the
-// input box's description. QLabel::setText and setAccessibleDescription report each change; the
-// offscreen platform has no accessibility bridge that would let a test watch those reports.
+// Every control says to assistive technology what the core answers for it, and the status follows the
+// check as the status panel's name and the input box's description. QLabel::setText and
+// setAccessibleDescription report each change; the offscreen platform has no accessibility bridge
+// that would let a test watch those reports.
 void tst_frmBazelot::accessibility() {
     Shown w;
-    QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w.txtValue());
-    QCOMPARE(value->text(QAccessible::Name), texts().input);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.txtResult())->text(QAccessible::Name), texts().output);
-    QCOMPARE(value->text(QAccessible::Description), "Ready");
+    const MainWindowModel model(russian() ? Language::Russian : Language::English);
+    QCOMPARE(w.window->accessibleName(), QString::fromUtf8(model.layout().accessibleName));
+    for (const Control& control : model.layout().controls) {
+        const QString name =
+            QString::fromUtf8(control.name) + (control.role == ControlRole::Status ? "_1" : "");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w.get(name));
+        QVERIFY2(accessible, qPrintable(name));
+        QCOMPARE(accessible->text(QAccessible::Name), QString::fromStdString(model.accessibleName(control)));
+        if (control.role != ControlRole::Status)
+            QCOMPARE(accessible->text(QAccessible::Description),
+                     QString::fromStdString(model.accessibleDescription(control)));
+    }
 
+    QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w.txtValue());
     w.type("2");
     QCOMPARE(value->text(QAccessible::Description), texts().accepted);
     w.click(w.input(1));

@@ -1,6 +1,7 @@
 // The Win32 views driven through their windows' messages, as the system delivers a user's keys, clicks
 // and pastes. The rules themselves are the core's and tested there; these check that the views pass
 // events on and show the answers.
+#include "core/AboutFlow.h"
 #include "core/WindowTexts.h"
 #include "engine/modBazelot.h"
 #include "platform/Utf16.h"
@@ -161,13 +162,9 @@ Box closeMessageBox(HWND box) {
     return {text(box), text(GetDlgItem(box, 0xFFFF)), icon, GetWindow(box, GW_OWNER)};
 }
 
-// The text colour a window gives its label of this colour role, as it paints it.
-COLORREF textColour(HWND window, const WindowLayout& layout, ColourRole role) {
-    HWND label = nullptr;
-    for (const Control& control : layout.controls) {
-        if (control.colour == role)
-            label = findControl(window, control.name);
-    }
+// The text colour a window gives its label, as it paints it.
+COLORREF textColour(HWND window, std::string_view name) {
+    HWND label = findControl(window, name);
     HDC dc = CreateCompatibleDC(nullptr);
     SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
     const COLORREF colour = GetTextColor(dc);
@@ -420,16 +417,26 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
             bool ownerDisabled = false;
             COLORREF titleColour = 0;
             std::vector<Box> boxes;
+            static HWND s_about;
+            static HWND s_focusAfterBox;
+            HWND sysInfo = nullptr;
             {
                 ModalWatch watch([&](HWND modal) {
                     if (isMessageBox(modal)) {
                         boxes.push_back(closeMessageBox(modal));
-                        PostMessageW(about, WM_KEYDOWN, row.key, 1);
+                        // Once the box is gone and nothing else waits: where the dialog has its focus.
+                        s_about = about;
+                        SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                            KillTimer(nullptr, timer);
+                            s_focusAfterBox = GetFocus();
+                            PostMessageW(s_about, WM_KEYDOWN, VK_ESCAPE, 1);
+                        });
                     } else if (className(modal) == kAboutClassName && !about) {
                         about = modal;
                         aboutName = windowName(about);
                         ownerDisabled = !IsWindowEnabled(window);
-                        titleColour = textColour(about, aboutLayout(language), ColourRole::Title);
+                        titleColour = textColour(about, aboutLayout(language).controls.front().name);
+                        sysInfo = findControl(about, "cmdSysInfo");
                         if (row.button)
                             PostMessageW(findControl(about, row.button), BM_CLICK, 0, 0);
                         else
@@ -451,6 +458,7 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
                 CHECK(boxes[0].text == kSysInfoUnavailable);
                 CHECK_FALSE(boxes[0].warningIcon);
                 CHECK(boxes[0].owner == about);
+                CHECK(s_focusAfterBox == sysInfo);
             }
         }
     }

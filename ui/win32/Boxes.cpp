@@ -1,0 +1,27 @@
+#include "ui/win32/Boxes.h"
+
+#include "platform/Utf16.h"
+
+void showMessage(HWND owner, const Message& message) {
+    UINT icon = 0;
+    switch (message.icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Warning:
+        icon = MB_ICONWARNING;
+        break;
+    case MessageIcon::Error:
+        icon = MB_ICONERROR;
+        break;
+    }
+    MessageBoxW(owner, platform::toUtf16(message.text).c_str(), platform::toUtf16(message.title).c_str(),
+                MB_OK | icon);
+}
+
+void showFailure(HWND owner, const char* what) noexcept {
+    try {
+        showMessage(owner, unexpectedFailure(what));
+    } catch (...) {
+        // Not even the box could be made (no memory): the window goes on without it.
+    }
+}
