@@ -18,17 +18,9 @@ struct AboutDialog {
     std::unique_ptr<ControlTable> controls = {};
 
     // Tells the model which control has the focus, before another window takes it.
-    void rememberFocus(HWND window) {
-        HWND focused = GetFocus();
-        if (focused && GetParent(focused) == window) {
-            if (const Control* control = controls->control(static_cast<WPARAM>(GetDlgCtrlID(focused))))
-                model.focus().focused(control->name);
-        }
-    }
-
-    void focus(std::string_view name) {
-        if (HWND control = controls->handle(name); control && IsWindowEnabled(control))
-            SetFocus(control);
+    void rememberFocus() {
+        if (const Control* control = controls->focused())
+            model.focus().focused(control->name);
     }
 
     void close(HWND window) {
@@ -47,15 +39,15 @@ struct AboutDialog {
         if (!control)
             return;
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS) {
-            rememberFocus(window);
+            rememberFocus();
             controls->defaultButton();
         } else if (HIWORD(wParam) == BN_CLICKED && control->role == ControlRole::Ok) {
             close(window);
         } else if (HIWORD(wParam) == BN_CLICKED && control->role == ControlRole::SysInfo) {
-            rememberFocus(window);
+            rememberFocus();
             if (const std::optional<Message> box = model.cmdSysInfo_Click())
                 showMessage(window, *box);
-            focus(model.focus().last());
+            controls->focus(model.focus().last());
         }
     }
 
@@ -91,9 +83,9 @@ LRESULT AboutDialog::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ACTIVATE:
         // Not a dialog class: the focus is remembered and given back by hand.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            rememberFocus(window);
+            rememberFocus();
         } else {
-            focus(model.focus().last());
+            controls->focus(model.focus().last());
             return 0;
         }
         break;
@@ -154,7 +146,7 @@ void showAboutDialog(HWND owner, Language language, platform::PlatformServices s
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EnableWindow(owner, FALSE);
     ShowWindow(window, SW_SHOW);
-    dialog.focus(dialog.model.focus().first());
+    dialog.controls->focus(dialog.model.focus().first());
     runMessageLoop(window);
     // Still there when the program was told to end meanwhile; the view must not outlive this call.
     if (IsWindow(window))

@@ -181,6 +181,20 @@ const Control* ControlTable::control(WPARAM id) const {
     return LOWORD(id) >= kFirstId && place < m_layout.controls.size() ? &m_layout.controls[place] : nullptr;
 }
 
+const Control* ControlTable::focused() const {
+    HWND focus = GetFocus();
+    return focus && GetParent(focus) == m_window ? control(static_cast<WPARAM>(GetDlgCtrlID(focus)))
+                                                 : nullptr;
+}
+
+bool ControlTable::focus(std::string_view name) const {
+    HWND control = handle(name);
+    if (!control || !IsWindowEnabled(control))
+        return false;
+    SetFocus(control);
+    return true;
+}
+
 MenuCommand ControlTable::menuCommand(WPARAM id) const {
     const std::size_t place = LOWORD(id) - kFirstMenuId;
     return LOWORD(id) >= kFirstMenuId && place < m_layout.menu.size() ? m_layout.menu[place].command
@@ -234,10 +248,8 @@ void ControlTable::place(int dpi, const POINT* topLeft) {
 }
 
 LRESULT ControlTable::defaultButton() {
-    HWND focus = GetFocus();
-    const Control* focused =
-        focus && GetParent(focus) == m_window ? control(static_cast<WPARAM>(GetDlgCtrlID(focus))) : nullptr;
-    const Control* target = enterTarget(m_layout, focused ? focused->name : std::string_view());
+    const Control* focusedControl = focused();
+    const Control* target = enterTarget(m_layout, focusedControl ? focusedControl->name : std::string_view());
     HWND chosen = target ? handle(target->name) : nullptr;
     for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
         if (m_layout.controls[i].kind == ControlKind::Button) {

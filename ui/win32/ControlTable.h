@@ -32,6 +32,11 @@ public:
     // The command of a menu item's ID; None for any other ID.
     MenuCommand menuCommand(WPARAM id) const;
 
+    // The control of the table that has the focus, if any.
+    const Control* focused() const;
+    // Gives the focus to the control of that name; false when it cannot take it (none, or disabled).
+    bool focus(std::string_view name) const;
+
     // Places every control, gives it its font and sizes the window's client area for the window's
     // DPI: once built, and after the window moved to a screen of another DPI (then to `topLeft`).
     void place(int dpi, const POINT* topLeft = nullptr);

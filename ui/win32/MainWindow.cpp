@@ -62,7 +62,7 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
     ++session.openWindows;
     built->build(topLeft);
     ShowWindow(window, show);
-    built->focus(built->m_model.focus().first());
+    built->m_controls->focus(built->m_model.focus().first());
     return window;
 }
 
@@ -125,7 +125,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // over, and given back where the core says when this one is active again.
         if (LOWORD(wParam) == WA_INACTIVE) {
             rememberFocus();
-        } else if (focus(m_model.focus().last())) {
+        } else if (m_controls->focus(m_model.focus().last())) {
             return 0;
         }
         break;
@@ -206,7 +206,7 @@ void MainWindow::apply(const WindowChange& change) {
     if (change.showAbout)
         showAboutDialog(m_window, m_model.language(), m_session.services);
     if (change.focus)
-        focus(*change.focus);
+        m_controls->focus(*change.focus);
     if (change.open) {
         // Only the place on the screen is kept, so that the window does not jump.
         RECT frame{};
@@ -246,17 +246,6 @@ void MainWindow::applyTabStops() {
 }
 
 void MainWindow::rememberFocus() {
-    HWND focused = GetFocus();
-    if (focused && GetParent(focused) == m_window) {
-        if (const Control* control = m_controls->control(static_cast<WPARAM>(GetDlgCtrlID(focused))))
-            m_model.focus().focused(control->name);
-    }
-}
-
-bool MainWindow::focus(std::string_view name) {
-    HWND control = m_controls->handle(name);
-    if (!control || !IsWindowEnabled(control))
-        return false;
-    SetFocus(control);
-    return true;
+    if (const Control* control = m_controls->focused())
+        m_model.focus().focused(control->name);
 }

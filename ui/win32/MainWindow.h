@@ -39,8 +39,6 @@ private:
     void applyTabStops();
     // Tells the model which control has the focus, before another window takes it.
     void rememberFocus();
-    // Gives the focus to the control of that name; false when it cannot take it (gone or disabled).
-    bool focus(std::string_view name);
 
     Session& m_session;
     MainWindowModel m_model;
