@@ -41,6 +41,43 @@ struct Oleacc {
     bool ready() const { return createStandard && lresultFromObject && allocString; }
 };
 
+// Marks a control as a polite live region for UI Automation's clients, which ask for that property
+// before they speak a live region's change (Dynamic Annotation, as documented for Win32 live regions).
+// Done once per control, when it first has news, so that starting the program loads no COM.
+void markLiveRegion(HWND control) {
+    static constexpr wchar_t kMarked[] = L"Bazelot.LiveRegion";
+    if (GetPropW(control, kMarked))
+        return;
+    SetPropW(control, kMarked, reinterpret_cast<HANDLE>(1));
+    static const auto ole32 = LoadLibraryW(L"ole32.dll");
+    if (!ole32)
+        return;
+    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
+    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+    const auto initialize =
+        reinterpret_cast<Initialize>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx")));
+    const auto create =
+        reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
+    if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
+        return; // COINIT_APARTMENTTHREADED on the window's thread; S_FALSE when already so
+    static constexpr CLSID kAccPropServices{
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    static constexpr IID kIAccPropServices{
+        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    static constexpr GUID kLiveSetting{
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    constexpr LONG kPolite = 1;
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                         reinterpret_cast<void**>(&services)))) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
+        services->Release();
+    }
+}
+
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
@@ -214,6 +251,8 @@ void attach(HWND control, Speech speech) {
 }
 
 void notify(HWND control, Change change) {
+    if (change == Change::LiveRegion)
+        markLiveRegion(control);
     static constexpr DWORD kEvents[] = {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE,
                                         EVENT_OBJECT_VALUECHANGE, kLiveRegionChanged};
     NotifyWinEvent(kEvents[static_cast<int>(change)], control, OBJID_CLIENT, CHILDID_SELF);
