@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +138,14 @@ struct Shown {
     }
 };
 
+// Right-clicks the box, through its window as the platform delivers a click, and gives back the context
+// menu it pops up.
+QMenu* contextMenu(QLineEdit* box) {
+    QTest::mouseClick(box->window()->windowHandle(), Qt::RightButton, {},
+                      box->mapTo(box->window(), QPoint(4, 4)));
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
 // Presses OK of the message box that the next modal loop shows, and records what it showed.
 struct BoxRecord {
     QString title, text;
@@ -197,6 +206,8 @@ private slots:
     void typedLettersUpperCased_data();
     void typedLettersUpperCased();
     void composedAndPastedText();
+    void everyWayInFollowsTheRules_data();
+    void everyWayInFollowsTheRules();
     void enterPressesFocusedButton();
     void aboutFromKeyboardKeepsFocus();
     void radixStored_data();
@@ -420,6 +431,92 @@ void tst_frmBazelot::composedAndPastedText() {
     QCOMPARE(w.txtValue()->text(), emoji.repeated(15));
     w.type("25 ");
     QCOMPARE(w.txtValue()->text(), "25 ");
+}
+
+enum class WayIn { Key, PasteKey, MenuPaste, MiddleButton, Drop };
+
+void tst_frmBazelot::everyWayInFollowsTheRules_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<WayIn>("way");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("text"); // typed by the key, or pasted or dropped
+    QTest::addColumn<QString>("after");
+    const QString digits = QStringLiteral("12345678901234567890");
+    const QString ten = digits.left(10);
+    // With "12G" refused, Calculate is disabled: its access key Alt+C in the English window takes
+    // nothing, and the Russian window has no Alt+C at all.
+    QTest::newRow("Alt+C after 12G") << "12G" << WayIn::Key << (Qt::ALT | Qt::Key_C) << "c"
+                                     << "12G";
+    QTest::newRow("Alt+C, empty box") << "" << WayIn::Key << (Qt::ALT | Qt::Key_C) << "c"
+                                      << "";
+    QTest::newRow("Ctrl+Alt+C") << "" << WayIn::Key << (Qt::CTRL | Qt::ALT | Qt::Key_C) << "c"
+                                << "";
+    // X11 reports AltGr as a group switch: what it types goes in.
+    QTest::newRow("AltGr+E") << "" << WayIn::Key << (Qt::GroupSwitchModifier | Qt::Key_E) << "€"
+                             << "€";
+    QTest::newRow("Ctrl+Backspace") << "12 34" << WayIn::Key << (Qt::CTRL | Qt::Key_Backspace) << "\b"
+                                    << "12 ";
+    QTest::newRow("Shift+Insert") << "" << WayIn::PasteKey << (Qt::SHIFT | Qt::Key_Insert) << " 77\n"
+                                  << "77";
+    QTest::newRow("menu paste trims") << "" << WayIn::MenuPaste << QKeyCombination() << "  77\n"
+                                      << "77";
+    QTest::newRow("menu paste cut") << ten << WayIn::MenuPaste << QKeyCombination() << digits
+                                    << ten + digits.left(5);
+    QTest::newRow("middle button") << "" << WayIn::MiddleButton << QKeyCombination() << " 77\r\n"
+                                   << "77";
+    QTest::newRow("drop trims") << "" << WayIn::Drop << QKeyCombination() << " 77\r\n"
+                                << "77";
+    QTest::newRow("drop cut") << ten << WayIn::Drop << QKeyCombination() << digits << ten + digits.left(5);
+    QTest::newRow("drop that fits") << "12" << WayIn::Drop << QKeyCombination() << "34"
+                                    << "1234";
+}
+
+// Whichever way text comes in, the same rules hold: a key with Alt or Ctrl types nothing; a paste,
+// from the keyboard, the context menu, the middle button or a drop, loses blanks at its ends and is
+// cut to the room left.
+void tst_frmBazelot::everyWayInFollowsTheRules() {
+    QFETCH(QString, before);
+    QFETCH(WayIn, way);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    Shown w;
+    w.type(before);
+    QLineEdit* box = w.txtValue();
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(text);
+    const QPoint end(box->width() - 4, box->height() / 2);
+    if (way == WayIn::Key || way == WayIn::PasteKey) {
+        QTest::sendKeyEvent(QTest::Click, box, key.key(), way == WayIn::Key ? text : QString(),
+                            key.keyboardModifiers());
+    } else if (way == WayIn::MenuPaste) {
+        QMenu* menu = contextMenu(box);
+        QVERIFY(menu);
+        // Its Paste item, known by its shortcut in either language; a click on it closes the menu.
+        const QString paste = '\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (action->text().endsWith(paste))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+        QVERIFY(!QApplication::activePopupWidget());
+    } else if (way == WayIn::MiddleButton) {
+        if (!clipboard->supportsSelection())
+            QSKIP("No selection to paste on this platform (X11 has one)");
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, end);
+    } else {
+        QMimeData dragged;
+        dragged.setText(text);
+        // Shift asks to move the text away from its source: only a drop that takes all of it may. The
+        // drag enters the box first, which makes it the drop's target.
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(end, actions, &dragged, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(end, actions, &dragged, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(drop.dropAction(), after == before + text ? Qt::MoveAction : Qt::CopyAction);
+    }
+    QCOMPARE(box->text(), after);
 }
 
 // Enter presses the focused button; in the input box it presses nothing.
