@@ -39,6 +39,7 @@ void makePressedTabStop(const std::array<QRadioButton*, 4>& group) {
 
 BazelotWindow::BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent)
     : QMainWindow(parent)
+    , m_toolkitTexts(language)
     , m_model(language, QLocale().decimalPoint().toStdString())
     , m_services(services) {
     const WindowLayout& layout = m_model.layout();

@@ -2,6 +2,7 @@
 
 #include "core/MainWindowModel.h"
 #include "platform/PlatformServices.h"
+#include "ui/qt/ToolkitTexts.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -40,6 +41,7 @@ private:
     void showTranslationError(const std::string& title, const std::string& prompt);
     void showAbout();
 
+    ToolkitTexts m_toolkitTexts;
     MainWindowModel m_model;
     platform::PlatformServices m_services;
 

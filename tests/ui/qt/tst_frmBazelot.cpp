@@ -35,6 +35,7 @@ struct Expected {
     QStringList menus; // File, Exit, Options, Choose Language, English, Russian, About
     QString accepted, notNumber, notBinary, notOctal, notHexadecimal;
     QList<int> inputWidths, outputWidths; // in twips
+    QStringList editMenu;                 // Qt's own texts: the input box's context menu
 };
 
 const Expected kEnglish{
@@ -53,6 +54,7 @@ const Expected kEnglish{
     "Error: The value must be hexadecimal!",
     {1695, 1695, 1695, 1695},
     {1695, 1695, 1695, 1695},
+    {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"},
 };
 
 const Expected kRussian{
@@ -71,6 +73,8 @@ const Expected kRussian{
     "ОШИБКА: Величина должна быть шестнадцатеричным числом!",
     {2895, 2895, 3375, 3255},
     {3615, 3615, 3615, 3615},
+    {"&Отменить действие", "&Повторить действие", "&Вырезать", "&Копировать", "В&ставить", "Удалить",
+     "Выделить всё"},
 };
 
 // Every test runs once per language (the global data table).
@@ -781,6 +785,7 @@ void tst_frmBazelot::switchingBackAndForth() {
             return;
         BazelotWindow* window = windows.first();
         opened << window->objectName();
+        const bool isRussian = window->objectName() == "frmBazelot_rus";
         auto* txtValue = window->findChild<QLineEdit*>("txtValue");
         auto* cmdCalculate = window->findChild<QPushButton*>("cmdCalculate");
         check(window->isVisible(), "the window is hidden");
@@ -793,12 +798,21 @@ void tst_frmBazelot::switchingBackAndForth() {
         check(window->findChild<QLabel*>("sbrStatus_1")->text() == "Ready", "status not Ready");
         check(window->sInp() == 10 && window->sOut() == 2, "systems not 10 and 2");
         check(lastClosed.isEmpty(), "the last window closed during a switch");
+        // Qt's own texts speak the window's language.
+        QStringList items;
+        if (QMenu* menu = contextMenu(txtValue)) {
+            for (const QAction* action : menu->actions())
+                items << action->text().section('\t', 0, 0);
+            menu->close();
+        }
+        items.removeAll(QString()); // the separators
+        check(items == (isRussian ? kRussian : kEnglish).editMenu,
+              "context menu not in the window's language");
 
         window->findChild<QRadioButton*>("optSysInp_1")->setChecked(true);
         window->findChild<QRadioButton*>("optSysOut_3")->setChecked(true);
         QTest::keyClicks(txtValue, "101");
         cmdCalculate->click();
-        const bool isRussian = window->objectName() == "frmBazelot_rus";
         window->findChild<QAction*>(isRussian ? "mnuEnglish" : "mnuRussian")->trigger();
     };
     auto pressExit = [&] {
