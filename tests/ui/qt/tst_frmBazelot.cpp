@@ -447,32 +447,25 @@ void tst_frmBazelot::everyWayInFollowsTheRules_data() {
     QTest::addColumn<QString>("after");
     const QString digits = QStringLiteral("12345678901234567890");
     const QString ten = digits.left(10);
+    auto row = [](const char* tag, const QString& before, WayIn way, QKeyCombination key, const QString& text,
+                  const QString& after) {
+        QTest::newRow(tag) << before << way << key << text << after;
+    };
     // With "12G" refused, Calculate is disabled: its access key Alt+C in the English window takes
     // nothing, and the Russian window has no Alt+C at all.
-    QTest::newRow("Alt+C after 12G") << "12G" << WayIn::Key << (Qt::ALT | Qt::Key_C) << "c"
-                                     << "12G";
-    QTest::newRow("Alt+C, empty box") << "" << WayIn::Key << (Qt::ALT | Qt::Key_C) << "c"
-                                      << "";
-    QTest::newRow("Ctrl+Alt+C") << "" << WayIn::Key << (Qt::CTRL | Qt::ALT | Qt::Key_C) << "c"
-                                << "";
+    row("Alt+C after 12G", "12G", WayIn::Key, Qt::ALT | Qt::Key_C, "c", "12G");
+    row("Alt+C, empty box", "", WayIn::Key, Qt::ALT | Qt::Key_C, "c", "");
+    row("Ctrl+Alt+C", "", WayIn::Key, Qt::CTRL | Qt::ALT | Qt::Key_C, "c", "");
     // X11 reports AltGr as a group switch: what it types goes in.
-    QTest::newRow("AltGr+E") << "" << WayIn::Key << (Qt::GroupSwitchModifier | Qt::Key_E) << "€"
-                             << "€";
-    QTest::newRow("Ctrl+Backspace") << "12 34" << WayIn::Key << (Qt::CTRL | Qt::Key_Backspace) << "\b"
-                                    << "12 ";
-    QTest::newRow("Shift+Insert") << "" << WayIn::PasteKey << (Qt::SHIFT | Qt::Key_Insert) << " 77\n"
-                                  << "77";
-    QTest::newRow("menu paste trims") << "" << WayIn::MenuPaste << QKeyCombination() << "  77\n"
-                                      << "77";
-    QTest::newRow("menu paste cut") << ten << WayIn::MenuPaste << QKeyCombination() << digits
-                                    << ten + digits.left(5);
-    QTest::newRow("middle button") << "" << WayIn::MiddleButton << QKeyCombination() << " 77\r\n"
-                                   << "77";
-    QTest::newRow("drop trims") << "" << WayIn::Drop << QKeyCombination() << " 77\r\n"
-                                << "77";
-    QTest::newRow("drop cut") << ten << WayIn::Drop << QKeyCombination() << digits << ten + digits.left(5);
-    QTest::newRow("drop that fits") << "12" << WayIn::Drop << QKeyCombination() << "34"
-                                    << "1234";
+    row("AltGr+E", "", WayIn::Key, Qt::GroupSwitchModifier | Qt::Key_E, "€", "€");
+    row("Ctrl+Backspace", "12 34", WayIn::Key, Qt::CTRL | Qt::Key_Backspace, "\b", "12 ");
+    row("Shift+Insert", "", WayIn::PasteKey, Qt::SHIFT | Qt::Key_Insert, " 77\n", "77");
+    row("menu paste trims", "", WayIn::MenuPaste, {}, "  77\n", "77");
+    row("menu paste cut", ten, WayIn::MenuPaste, {}, digits, ten + digits.left(5));
+    row("middle button", "", WayIn::MiddleButton, {}, " 77\r\n", "77");
+    row("drop trims", "", WayIn::Drop, {}, " 77\r\n", "77");
+    row("drop cut", ten, WayIn::Drop, {}, digits, ten + digits.left(5));
+    row("drop that fits", "12", WayIn::Drop, {}, "34", "1234");
 }
 
 // Whichever way text comes in, the same rules hold: a key with Alt or Ctrl types nothing; a paste,
