@@ -34,14 +34,17 @@ if(WIN32)
     return()
 endif()
 
-# The Debian package's dependencies are computed from the executables by dpkg-shlibdeps (Debian's
-# dpkg-dev), never listed by hand, so they follow whatever Qt the package was built against.
+# The Debian package's dependencies on libraries are computed from the executables by dpkg-shlibdeps
+# (Debian's dpkg-dev), never listed by hand, so they follow whatever Qt the package was built against.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts in the Russian window come from Qt's translations, which no executable links against;
+# CPackDeb adds the computed dependencies to this one.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 
 # CPackDeb finds the executables to hand to dpkg-shlibdeps by running `file` under LC_ALL=C, which
 # prints a non-ASCII name such as КВАРЗЕЛ as octal escapes that name no file. With --raw it prints the

@@ -3,6 +3,7 @@
 #include "engine/NumberText.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -61,7 +62,9 @@ std::size_t roomLeft(std::string_view text, std::string_view selection) {
     return kept < kMaxInputCharacters ? kMaxInputCharacters - kept : 0;
 }
 
-std::string_view typedCharacter(std::string_view typed, std::string_view upper) {
+std::string_view typedCharacter(std::string_view typed, std::string_view upper, HeldModifiers held) {
+    if (held.control || held.alt)
+        return {};
     return characterCount(typed) == 1 && characterCount(upper) == 1 ? upper : typed;
 }
 
@@ -71,4 +74,10 @@ std::string pastedText(std::string_view clipboard, std::size_t room) {
     while (!clipboard.empty() && isBlankOrLineBreak(clipboard.back()))
         clipboard.remove_suffix(1);
     return firstCharacters(clipboard, room);
+}
+
+DroppedText droppedText(std::string_view dragged, std::size_t room) {
+    std::string text = pastedText(dragged, room);
+    const bool whole = text == dragged;
+    return {std::move(text), whole};
 }

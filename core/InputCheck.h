@@ -28,10 +28,27 @@ std::string firstCharacters(std::string_view utf8, std::size_t room);
 // its limit.
 std::size_t roomLeft(std::string_view text, std::string_view selection);
 
-// What one typed key inserts: its upper case (as the platform's locale gives it) when that is a single
-// character, otherwise the key as typed (German ß would give SS): one key inserts one character.
-std::string_view typedCharacter(std::string_view typed, std::string_view upper);
+// The modifier keys held with a key, as far as what it types goes. AltGr, which types the third level
+// of many layouts, is neither.
+struct HeldModifiers {
+    bool control = false;
+    bool alt = false;
+};
+
+// What one typed key inserts. Nothing while Ctrl or Alt is held: such a key is a command, whether a
+// control takes it or not, and on Windows it never types. Otherwise its upper case (as the platform's
+// locale gives it) when that is a single character, else the key as typed (German ß would give SS): one
+// key inserts one character.
+std::string_view typedCharacter(std::string_view typed, std::string_view upper, HeldModifiers held = {});
 
 // What a paste inserts: the clipboard's text without blanks and line breaks at its two ends (a value
 // copied from a terminal ends in a line break), cut to the room left in the box.
 std::string pastedText(std::string_view clipboard, std::size_t room);
+
+// A drop of dragged text inserts what a paste of it would. Only a drop that takes the whole text may
+// take it away from where it was dragged: a move cut short would lose the rest.
+struct DroppedText {
+    std::string text;
+    bool whole;
+};
+DroppedText droppedText(std::string_view dragged, std::size_t room);

@@ -23,6 +23,8 @@ packages_run=(
     librsvg2-bin
     # Cyrillic glyphs for the Russian window
     fonts-dejavu-core
+    # Qt's own texts (an edit box's context menu, a box's buttons) in Russian for the Russian window
+    qt6-translations-l10n
     # run.sh's test whether the display opens (xdpyinfo), and its search for the window (xwininfo)
     x11-utils
 )

@@ -177,6 +177,8 @@ void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {
     const QString depends = run("dpkg-deb", {"-f", package, "Depends"}).value_or(QString());
     QVERIFY2(depends.contains(QRegularExpression("\\blibqt6widgets6 \\(>= 6\\.")), qPrintable(depends));
     QVERIFY2(depends.contains(QRegularExpression("\\blibc6 \\(>= ")), qPrintable(depends));
+    // ... and on Qt's translations, which no executable loads as a library.
+    QVERIFY2(depends.contains(QRegularExpression("\\bqt6-translations-l10n\\b")), qPrintable(depends));
 }
 
 QTEST_GUILESS_MAIN(tst_Installation)

@@ -117,6 +117,10 @@ TEST_CASE("the input box counts, cuts and pastes whole characters") {
     for (const Row& row : rows) {
         CAPTURE(row.tag);
         CHECK(pastedText(row.clipboard, row.room) == row.pasted);
+        // A drop is a paste, and takes the text away from its source only when it takes all of it.
+        const DroppedText dropped = droppedText(row.clipboard, row.room);
+        CHECK(dropped.text == row.pasted);
+        CHECK(dropped.whole == (std::string_view(row.clipboard) == row.pasted));
     }
     CHECK(characterCount("😀Ф1") == 3);
     CHECK(characterCount("") == 0);
@@ -124,8 +128,29 @@ TEST_CASE("the input box counts, cuts and pastes whole characters") {
     CHECK(roomLeft("😀😀😀😀😀😀😀😀😀😀😀😀😀😀", "") == 1);
     CHECK(roomLeft("123456789012345", "45") == 2);
     CHECK(roomLeft("1234567890123456", "") == 0);
-    // One key inserts one character.
-    CHECK(typedCharacter("f", "F") == "F");
-    CHECK(typedCharacter("ж", "Ж") == "Ж");
-    CHECK(typedCharacter("ß", "SS") == "ß");
+}
+
+TEST_CASE("what one typed key inserts") {
+    constexpr HeldModifiers kNothing, kControl{true, false}, kAlt{false, true}, kBoth{true, true};
+    struct Row {
+        const char* tag;
+        const char* typed;
+        const char* upper;
+        HeldModifiers held;
+        const char* inserted;
+    };
+    const Row rows[] = {
+        {"a letter, upper-cased", "f", "F", kNothing, "F"},
+        {"a Cyrillic letter, upper-cased", "ж", "Ж", kNothing, "Ж"},
+        {"one key, one character", "ß", "SS", kNothing, "ß"},
+        // A key with Alt or Ctrl is a command; where no control takes it, it still types nothing.
+        {"Alt and a letter", "c", "C", kAlt, ""},
+        {"Alt and a digit", "1", "1", kAlt, ""},
+        {"Ctrl and a letter", "\x03", "\x03", kControl, ""},
+        {"Ctrl, Alt and a letter", "c", "C", kBoth, ""},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.tag);
+        CHECK(typedCharacter(row.typed, row.upper, row.held) == row.inserted);
+    }
 }

@@ -29,6 +29,7 @@ QString text(std::string_view utf8) {
 
 BazelotWindow::BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent)
     : QMainWindow(parent)
+    , m_toolkitTexts(language)
     , m_model(language, QLocale().decimalPoint().toStdString())
     , m_services(services) {
     const WindowLayout& layout = m_model.layout();

@@ -2,6 +2,7 @@
 
 #include "core/MainWindowModel.h"
 #include "platform/PlatformServices.h"
+#include "ui/qt/ToolkitTexts.h"
 
 #include <QMainWindow>
 #include <array>
@@ -38,6 +39,7 @@ private:
     void announce(const Announcement& announcement);
     void applyTabStops();
 
+    ToolkitTexts m_toolkitTexts;
     MainWindowModel m_model;
     platform::PlatformServices m_services;
 

@@ -2,10 +2,9 @@
 
 #include <QLineEdit>
 
-// The input box: each typed character becomes its upper case before it is inserted, so that
-// hexadecimal digits typed in lower case arrive as capitals; pasted text is left as it is, but loses
-// blanks and line breaks at its two ends. It holds at most the core's number of characters, counted
-// in characters, so that none is ever split.
+// The input box: every way in (a key, a paste from the keyboard, the context menu or the middle button,
+// a drop) inserts what the core's rules answer for it. It holds at most the core's number of characters,
+// counted in characters, so that none is ever split.
 class InputLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -18,6 +17,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void insertPasted(const QString& clipboard);

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +36,7 @@ struct Expected {
     QStringList menus; // File, Exit, Options, Choose Language, English, Russian, About
     QString accepted, notNumber, notBinary, notOctal, notHexadecimal;
     QList<int> inputWidths, outputWidths; // in twips
+    QStringList editMenu;                 // Qt's own texts: the input box's context menu
 };
 
 const Expected kEnglish{
@@ -53,6 +55,7 @@ const Expected kEnglish{
     "Error: The value must be hexadecimal!",
     {1695, 1695, 1695, 1695},
     {1695, 1695, 1695, 1695},
+    {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"},
 };
 
 const Expected kRussian{
@@ -71,6 +74,8 @@ const Expected kRussian{
     "ОШИБКА: Величина должна быть шестнадцатеричным числом!",
     {2895, 2895, 3375, 3255},
     {3615, 3615, 3615, 3615},
+    {"&Отменить действие", "&Повторить действие", "&Вырезать", "&Копировать", "В&ставить", "Удалить",
+     "Выделить всё"},
 };
 
 // Every test runs once per language (the global data table).
@@ -138,6 +143,14 @@ struct Shown {
     }
 };
 
+// Right-clicks the box, through its window as the platform delivers a click, and gives back the context
+// menu it pops up.
+QMenu* contextMenu(QLineEdit* box) {
+    QTest::mouseClick(box->window()->windowHandle(), Qt::RightButton, {},
+                      box->mapTo(box->window(), QPoint(4, 4)));
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
 // Presses OK of the message box that the next modal loop shows, and records what it showed.
 struct BoxRecord {
     QString title, text;
@@ -198,6 +211,8 @@ private slots:
     void typedLettersUpperCased_data();
     void typedLettersUpperCased();
     void composedAndPastedText();
+    void everyWayInFollowsTheRules_data();
+    void everyWayInFollowsTheRules();
     void enterPressesFocusedButton();
     void aboutFromKeyboardKeepsFocus();
     void radixStored_data();
@@ -421,6 +436,85 @@ void tst_frmBazelot::composedAndPastedText() {
     QCOMPARE(w.txtValue()->text(), emoji.repeated(15));
     w.type("25 ");
     QCOMPARE(w.txtValue()->text(), "25 ");
+}
+
+enum class WayIn { Key, PasteKey, MenuPaste, MiddleButton, Drop };
+
+void tst_frmBazelot::everyWayInFollowsTheRules_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<WayIn>("way");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("text"); // typed by the key, or pasted or dropped
+    QTest::addColumn<QString>("after");
+    const QString digits = QStringLiteral("12345678901234567890");
+    const QString ten = digits.left(10);
+    auto row = [](const char* tag, const QString& before, WayIn way, QKeyCombination key, const QString& text,
+                  const QString& after) {
+        QTest::newRow(tag) << before << way << key << text << after;
+    };
+    // With "12G" refused, Calculate is disabled: its access key Alt+C in the English window takes
+    // nothing, and the Russian window has no Alt+C at all.
+    row("Alt+C after 12G", "12G", WayIn::Key, Qt::ALT | Qt::Key_C, "c", "12G");
+    row("Alt+C, empty box", "", WayIn::Key, Qt::ALT | Qt::Key_C, "c", "");
+    row("Ctrl+Alt+C", "", WayIn::Key, Qt::CTRL | Qt::ALT | Qt::Key_C, "c", "");
+    // X11 reports AltGr as a group switch: what it types goes in.
+    row("AltGr+E", "", WayIn::Key, Qt::GroupSwitchModifier | Qt::Key_E, "€", "€");
+    row("Ctrl+Backspace", "12 34", WayIn::Key, Qt::CTRL | Qt::Key_Backspace, "\b", "12 ");
+    row("Shift+Insert", "", WayIn::PasteKey, Qt::SHIFT | Qt::Key_Insert, " 77\n", "77");
+    row("menu paste trims", "", WayIn::MenuPaste, {}, "  77\n", "77");
+    row("menu paste cut", ten, WayIn::MenuPaste, {}, digits, ten + digits.left(5));
+    row("middle button", "", WayIn::MiddleButton, {}, " 77\r\n", "77");
+    row("drop trims", "", WayIn::Drop, {}, " 77\r\n", "77");
+    row("drop cut", ten, WayIn::Drop, {}, digits, ten + digits.left(5));
+    row("drop that fits", "12", WayIn::Drop, {}, "34", "1234");
+}
+
+// Whichever way text comes in, the same rules hold: a key with Alt or Ctrl types nothing; a paste,
+// from the keyboard, the context menu, the middle button or a drop, loses blanks at its ends and is
+// cut to the room left.
+void tst_frmBazelot::everyWayInFollowsTheRules() {
+    QFETCH(QString, before);
+    QFETCH(WayIn, way);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    Shown w;
+    w.type(before);
+    QLineEdit* box = w.txtValue();
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(text);
+    const QPoint end(box->width() - 4, box->height() / 2);
+    if (way == WayIn::Key || way == WayIn::PasteKey) {
+        QTest::sendKeyEvent(QTest::Click, box, key.key(), way == WayIn::Key ? text : QString(),
+                            key.keyboardModifiers());
+    } else if (way == WayIn::MenuPaste) {
+        QMenu* menu = contextMenu(box);
+        QVERIFY(menu);
+        // Its Paste item, known by its shortcut in either language; a click on it closes the menu.
+        const QString paste = '\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (action->text().endsWith(paste))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+        QVERIFY(!QApplication::activePopupWidget());
+    } else if (way == WayIn::MiddleButton) {
+        if (!clipboard->supportsSelection())
+            QSKIP("No selection to paste on this platform (X11 has one)");
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, end);
+    } else {
+        QMimeData dragged;
+        dragged.setText(text);
+        // Shift asks to move the text away from its source: only a drop that takes all of it may. The
+        // drag enters the box first, which makes it the drop's target.
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(end, actions, &dragged, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(end, actions, &dragged, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(drop.dropAction(), after == before + text ? Qt::MoveAction : Qt::CopyAction);
+    }
+    QCOMPARE(box->text(), after);
 }
 
 // Enter presses the focused button; in the input box it presses nothing.
@@ -695,6 +789,7 @@ void tst_frmBazelot::switchingBackAndForth() {
             return;
         BazelotWindow* window = windows.first();
         opened << window->objectName();
+        const bool isRussian = window->objectName() == "frmBazelot_rus";
         auto* txtValue = window->findChild<QLineEdit*>("txtValue");
         auto* cmdCalculate = window->findChild<QPushButton*>("cmdCalculate");
         check(window->isVisible(), "the window is hidden");
@@ -707,12 +802,21 @@ void tst_frmBazelot::switchingBackAndForth() {
         check(window->findChild<QLabel*>("sbrStatus_1")->text() == "Ready", "status not Ready");
         check(window->sInp() == 10 && window->sOut() == 2, "systems not 10 and 2");
         check(lastClosed.isEmpty(), "the last window closed during a switch");
+        // Qt's own texts speak the window's language.
+        QStringList items;
+        if (QMenu* menu = contextMenu(txtValue)) {
+            for (const QAction* action : menu->actions())
+                items << action->text().section('\t', 0, 0);
+            menu->close();
+        }
+        items.removeAll(QString()); // the separators
+        check(items == (isRussian ? kRussian : kEnglish).editMenu,
+              "context menu not in the window's language");
 
         window->findChild<QRadioButton*>("optSysInp_1")->setChecked(true);
         window->findChild<QRadioButton*>("optSysOut_3")->setChecked(true);
         QTest::keyClicks(txtValue, "101");
         cmdCalculate->click();
-        const bool isRussian = window->objectName() == "frmBazelot_rus";
         window->findChild<QAction*>(isRussian ? "mnuEnglish" : "mnuRussian")->trigger();
     };
     auto pressExit = [&] {
