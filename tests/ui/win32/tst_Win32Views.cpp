@@ -463,3 +463,48 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
         }
     }
 }
+
+TEST_CASE("a move to a screen of 192 DPI: live fonts of the new size, and the About rule stays one rule") {
+    Program program;
+    HWND window = program.open(Language::Russian);
+    struct Seen {
+        bool fontsLive = true;
+        int ruleTop = 0, ruleBottom = 0, lowerTop = 0, lowerBottom = 0;
+    } seen;
+    const auto moveTo192 = [](HWND top) {
+        RECT suggested{10, 10, 500, 500};
+        SendMessageW(top, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    };
+    const auto fontsLive = [](HWND top) {
+        bool live = true;
+        for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            LOGFONTW font{};
+            auto* handle = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+            live = live && handle && GetObjectW(handle, sizeof font, &font) == sizeof font &&
+                   font.lfHeight <= -21;
+        }
+        return live;
+    };
+    moveTo192(window);
+    seen.fontsLive = fontsLive(window);
+    {
+        ModalWatch watch([&](HWND about) {
+            if (className(about) != kAboutClassName)
+                return;
+            moveTo192(about);
+            seen.fontsLive = seen.fontsLive && fontsLive(about);
+            RECT upper{}, lower{};
+            GetWindowRect(findControl(about, "Line1_1"), &upper);
+            GetWindowRect(findControl(about, "Line1_0"), &lower);
+            seen = {seen.fontsLive, upper.top, upper.bottom, lower.top, lower.bottom};
+            PostMessageW(findControl(about, "cmdOK"), WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+        chooseMenuItem(window, "mnuAbout");
+    }
+    // 8 points at 192 DPI are 21 pixels high; the grey line's 1 pixel is 2, the white line's 2 are 4,
+    // and the white one starts where the grey one ends.
+    CHECK(seen.fontsLive);
+    CHECK(seen.ruleBottom - seen.ruleTop == 2);
+    CHECK(seen.lowerBottom - seen.lowerTop == 4);
+    CHECK(seen.lowerTop == seen.ruleBottom);
+}
