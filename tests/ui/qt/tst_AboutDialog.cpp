@@ -1,3 +1,4 @@
+#include "core/Layout.h"
 #include "tests/platform/FakeLauncher.h"
 #include "tests/platform/FakeRegistry.h"
 #include "tests/ui/qt/ModalBoxCloser.h"
@@ -109,6 +110,22 @@ void tst_AboutDialog::window() {
              russian ? QPalette::WindowText : QPalette::Highlight);
     QVERIFY(f.child<QPushButton>("cmdOK")->isDefault());
     QVERIFY(!f.child<QPushButton>("cmdSysInfo")->isDefault());
+
+    // What a screen reader reads, in its order: the core's spoken names, title first, buttons last.
+    const WindowLayout& layout = aboutLayout(language);
+    QCOMPARE(f.dialog->accessibleName(), QString::fromUtf8(layout.accessibleName));
+    QStringList read;
+    for (QObject* child : f.dialog->children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->accessibleName().isEmpty())
+            read << widget->accessibleName();
+    }
+    QStringList spoken;
+    for (const Control& control : layout.controls) {
+        if (control.kind != ControlKind::Line)
+            spoken << QString::fromStdString(spokenName(control));
+    }
+    QCOMPARE(read, spoken);
+    QCOMPARE(read.last(), russian ? QStringLiteral("О системе") : QStringLiteral("System Info"));
 }
 
 void tst_AboutDialog::geometry_data() {
