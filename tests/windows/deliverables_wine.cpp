@@ -1,6 +1,6 @@
 // Runs under Wine: reads back from each built deliverable what Windows shows of it — the version
 // fields of Explorer's Details page, the icon and the application manifest.
-#include "app/resources.h"
+#include "ui/win32/Resources.h"
 
 #include "platform/Utf16.h"
 
