@@ -54,6 +54,7 @@ struct Control {
     int pointSize = 0; // 0 keeps the window's font
     ColourRole colour = ColourRole::Default;
     int tabIndex = -1; // -1 takes no focus
+    int textLines = 0; // lines of its text it has room for, whatever the font's height; 0: as its box holds
 };
 
 enum class MenuCommand { None, Exit, English, Russian, About };
