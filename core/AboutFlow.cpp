@@ -3,8 +3,8 @@
 #include "platform/GetKeyValue.h"
 
 #include <exception>
-#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,18 +15,28 @@ constexpr char kFolderValue[] = "MSINFO";
 constexpr char kProgramFile[] = "\\MSINFO32.EXE";
 
 // The first location holds the tool's full path, started as it is, even when it is empty or gone;
-// the second only its folder, which must hold the program file. Nothing when neither names a tool.
-std::optional<std::string> toolFromRegistry(platform::Registry& registry, platform::Launcher& launcher) {
+// the second only its folder, which must hold the program file. Found with the command in tool;
+// NotFound when neither names a tool; Malformed when a value read is, which ends the search as any
+// failure of the lookup does: the second location is not asked after a malformed first one.
+platform::KeyLookup toolFromRegistry(platform::Registry& registry, platform::Launcher& launcher,
+                                     std::string& tool) {
+    using platform::KeyLookup;
     std::string toolPath;
-    if (platform::GetKeyValue(registry, platform::Registry::kLocalMachine, kPathKey, kPathValue, toolPath))
-        return platform::ansiToUtf8(toolPath);
-    if (!platform::GetKeyValue(registry, platform::Registry::kLocalMachine, kFolderKey, kFolderValue,
-                               toolPath))
-        return std::nullopt;
+    const KeyLookup path =
+        platform::GetKeyValue(registry, platform::Registry::kLocalMachine, kPathKey, kPathValue, toolPath);
+    if (path == KeyLookup::Found)
+        tool = platform::ansiToUtf8(toolPath);
+    if (path != KeyLookup::NotFound)
+        return path;
+    const KeyLookup folder = platform::GetKeyValue(registry, platform::Registry::kLocalMachine, kFolderKey,
+                                                   kFolderValue, toolPath);
+    if (folder != KeyLookup::Found)
+        return folder;
     std::string candidate = platform::ansiToUtf8(toolPath + kProgramFile);
     if (!launcher.isOrdinaryFile(candidate))
-        return std::nullopt;
-    return candidate;
+        return KeyLookup::NotFound;
+    tool = std::move(candidate);
+    return KeyLookup::Found;
 }
 
 bool startFallback(platform::Launcher& launcher, std::span<const SystemInfoProgram> fallbacks) {
@@ -42,10 +52,20 @@ bool startFallback(platform::Launcher& launcher, std::span<const SystemInfoProgr
 
 SysInfoOutcome StartSysInfo(platform::Registry& registry, platform::Launcher& launcher,
                             std::span<const SystemInfoProgram> fallbacks) {
-    // Whatever fails on the way, a malformed registry value included, ends in the same answer.
+    // Whatever fails on the way ends in the same answer, a malformed registry value as any other.
     try {
-        const std::optional<std::string> tool = toolFromRegistry(registry, launcher);
-        const bool started = tool ? launcher.startProgram(*tool, {}) : startFallback(launcher, fallbacks);
+        std::string tool;
+        bool started = false;
+        switch (toolFromRegistry(registry, launcher, tool)) {
+        case platform::KeyLookup::Found:
+            started = launcher.startProgram(tool, {});
+            break;
+        case platform::KeyLookup::NotFound:
+            started = startFallback(launcher, fallbacks);
+            break;
+        case platform::KeyLookup::Malformed:
+            break;
+        }
         return started ? SysInfoOutcome::Started : SysInfoOutcome::Unavailable;
     } catch (const std::exception&) {
         return SysInfoOutcome::Unavailable;

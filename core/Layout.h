@@ -80,6 +80,7 @@ struct Control {
     // What a screen reader says of the control; an empty name is the caption without its access key.
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
+    int textLines = 0; // lines of its text it has room for, whatever the font's height; 0: as its box holds
 };
 
 enum class MenuCommand { None, Exit, English, Russian, About };

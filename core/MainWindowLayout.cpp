@@ -73,7 +73,9 @@ WindowLayout build(const WindowTexts& texts, std::string_view name) {
                                .kind = ControlKind::StatusBar,
                                .role = ControlRole::Status,
                                .box = {0, 5325, 4335, 390},
-                               .text = texts.ready});
+                               .text = texts.ready,
+                               // The longer Russian statuses take two lines at the bar's width.
+                               .textLines = 2});
     layout.menu = {
         {"mnuFile", "", texts.menuFile},
         {"mnuExit", "mnuFile", texts.menuExit, MenuCommand::Exit},

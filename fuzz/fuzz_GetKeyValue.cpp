@@ -2,7 +2,6 @@
 #include "platform/GetKeyValue.h"
 
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -88,13 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value = before;
     const std::string_view input = registry.bytes;
 
-    bool found = false;
-    bool threw = false;
-    try {
-        found = platform::GetKeyValue(registry, root, keyName, valueName, value);
-    } catch (const std::invalid_argument&) {
-        threw = true;
-    }
+    using platform::KeyLookup;
+    const KeyLookup lookup = platform::GetKeyValue(registry, root, keyName, valueName, value);
 
     // Every key opened is closed exactly once, whatever happened after.
     fuzz::check(registry.closed == registry.opened, "opened and closed keys differ", input);
@@ -106,17 +100,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (registry.openFails || registry.queryFails ||
         registry.bytes.size() > sizeof(platform::Registry::ValueBuffer)) {
-        fuzz::check(!threw && !found && value.empty(), "an unread value gives false and an empty text",
-                    input);
+        fuzz::check(lookup == KeyLookup::NotFound && value.empty(),
+                    "an unread value gives NotFound and an empty text", input);
         return 0;
     }
     const std::uint32_t reported =
         registry.reportedSize.value_or(static_cast<std::uint32_t>(registry.bytes.size()));
     if (reported == 0 || reported > sizeof(platform::Registry::ValueBuffer)) {
-        fuzz::check(threw, "no failure for a value without a last byte", input);
+        fuzz::check(lookup == KeyLookup::Malformed && value == before,
+                    "a value without a last byte gives Malformed and leaves the text", input, value);
         return 0;
     }
-    fuzz::check(!threw && found, "a read value gives true", input);
+    fuzz::check(lookup == KeyLookup::Found, "a read value gives Found", input);
 
     // The buffer was zeroed before the query, so bytes past what the registry wrote read as zeros.
     std::string buffer = registry.bytes;

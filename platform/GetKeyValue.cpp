@@ -1,6 +1,5 @@
 #include "platform/GetKeyValue.h"
 
-#include <stdexcept>
 #include <string_view>
 
 namespace platform {
@@ -37,12 +36,12 @@ std::string hexDigitsFromLast(std::string_view bytes) {
 
 } // namespace
 
-bool GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal) {
+KeyLookup GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::string& KeyName,
+                      const std::string& SubKeyRef, std::string& KeyVal) {
     Registry::Key key = 0;
     if (registry.openKey(KeyRoot, KeyName, Registry::kKeyRead, key) != Registry::kSuccess) {
         KeyVal.clear();
-        return false;
+        return KeyLookup::NotFound;
     }
     const KeyCloser closer(registry, key);
 
@@ -51,11 +50,10 @@ bool GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::str
     std::uint32_t type = 0;
     if (registry.queryValue(key, SubKeyRef, type, buffer, size) != Registry::kSuccess) {
         KeyVal.clear();
-        return false;
+        return KeyLookup::NotFound;
     }
     if (size == 0 || size > buffer.size())
-        throw std::invalid_argument("registry value " + SubKeyRef + " has no last byte to look at (size " +
-                                    std::to_string(size) + ")");
+        return KeyLookup::Malformed;
 
     // A string stored with its terminating zero counts the zero in its size; one stored without keeps
     // every byte.
@@ -70,7 +68,7 @@ bool GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::str
     default:
         break; // found, but of a type this lookup does not read
     }
-    return true;
+    return KeyLookup::Found;
 }
 
 } // namespace platform

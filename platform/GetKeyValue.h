@@ -17,12 +17,14 @@ namespace platform {
 // - REG_DWORD: KeyVal becomes "&h" and two upper-case hexadecimal digits per kept byte, from the last kept
 //   byte to the first (0x12345678 gives "&h12345678"; 0x00ABCDEF loses its high zero byte: "&hABCDEF");
 // - any other type: KeyVal is left as it was.
-// Returns true when the value was read. Returns false with an empty KeyVal when the key cannot be opened
-// or the value cannot be read (missing, or longer than the buffer).
-// Throws std::invalid_argument when the registry reports success with no data at all, or with more bytes
-// than the buffer holds: there is no last byte to look at. StartSysInfo turns that into its failure box.
+// Found when the value was read. NotFound with an empty KeyVal when the key cannot be opened or the value
+// cannot be read (missing, or longer than the buffer). Malformed, with KeyVal left as it was, when the
+// registry reports success with no data at all or with more bytes than the buffer holds: there is no
+// last byte to look at, and the caller answers as for any failure of the lookup.
 // A key that was opened is closed on every path.
-bool GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+enum class KeyLookup { Found, NotFound, Malformed };
+
+KeyLookup GetKeyValue(Registry& registry, const std::int32_t& KeyRoot, const std::string& KeyName,
+                      const std::string& SubKeyRef, std::string& KeyVal);
 
 } // namespace platform

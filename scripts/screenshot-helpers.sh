@@ -3,11 +3,11 @@
 # presses as a user would: the display, the wait for a window, keys, a translation, the saved picture.
 # The benchmark scripts take their private display from here too.
 
-# bazelot_start_display WORK_DIR: starts Xvfb on a free display and exports DISPLAY; the server's
-# process id is left in bazelot_xvfb_pid, for the caller to end.
+# bazelot_start_display WORK_DIR [WIDTHxHEIGHT]: starts Xvfb (1024x768 unless told) on a free display
+# and exports DISPLAY; the server's process id is left in bazelot_xvfb_pid, for the caller to end.
 bazelot_start_display() {
     # Xvfb picks a free display itself and writes its number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
     # shellcheck disable=SC2034 # ended by the caller
     bazelot_xvfb_pid=$!
     for _ in $(seq 300); do
@@ -54,9 +54,11 @@ translate() {
     keys "$1" Tab Tab Tab Tab space
 }
 
-# bazelot_save_png NAME: saves the picture on standard input as docs/NAME.png, small (64 colours are
-# plenty for a dialog) and without time stamps, so that an unchanged program makes unchanged files.
+# bazelot_save_png NAME: saves the picture on standard input as NAME.png in bazelot_shots_dir (docs
+# unless set), small (64 colours are plenty for a dialog) and without time stamps, so that an unchanged
+# program makes unchanged files.
 bazelot_save_png() {
-    convert - +repage +dither -colors 64 -strip -define png:exclude-chunks=date,time "docs/$1.png"
-    echo "docs/$1.png"
+    local file="${bazelot_shots_dir:-docs}/$1.png"
+    convert - +repage +dither -colors 64 -strip -define png:exclude-chunks=date,time "$file"
+    echo "$file"
 }

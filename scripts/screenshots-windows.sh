@@ -3,8 +3,19 @@
 # private virtual display, driven with key presses as a user would: a value translated in each main
 # window, the language switched through the menu, both About dialogs opened, File > Exit at the end.
 # Run it after the Windows build (scripts/build-windows.sh, or the windows preset).
+#
+#   scripts/screenshots-windows.sh [DPI]
+#
+# With a DPI other than 96 (192 is 200 % scaling) Wine's system DPI is set to it and the same pictures
+# go to build/windows/screenshots-DPI/ instead of docs/, to look at, not to publish.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+dpi=${1:-96}
+if ! [[ $dpi =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: $0 [DPI]" >&2
+    exit 2
+fi
 
 program=build/windows/app/prjBazelot.exe
 if [ ! -f "$program" ]; then
@@ -36,14 +47,25 @@ cleanup() {
     rm -rf "$work_dir"
 }
 trap cleanup EXIT
-bazelot_start_display "$work_dir"
+# Room for the windows at twice the size, too.
+screen_width=$((1024 * dpi / 96))
+screen_height=$((768 * dpi / 96))
+bazelot_start_display "$work_dir" "${screen_width}x${screen_height}"
 
 bazelot_wine_prefix
 # Wine's own fonts, as a Windows system has them: "MS Sans Serif" and the title bar's Marlett glyphs.
 cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+# Wine has one system DPI, read when a program starts; set every time, as the prefix is kept.
+for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+done
+if [ "$dpi" != 96 ]; then
+    bazelot_shots_dir=build/windows/screenshots-$dpi
+fi
+mkdir -p "${bazelot_shots_dir:-docs}"
 
 # Key presses reach a Wine window only inside a Wine virtual desktop.
-wine explorer /desktop=Bazelot,800x600 "$program" </dev/null >/dev/null 2>&1 &
+wine explorer /desktop=Bazelot,$((800 * dpi / 96))x$((600 * dpi / 96)) "$program" </dev/null >/dev/null 2>&1 &
 wine_pid=$!
 
 # The window's part of the display: PrintWindow and import -window give blank images under Wine. Wine
@@ -60,8 +82,7 @@ shot() {
     import -window root -crop "${width}x${height}+${x}+${y}" png:- | bazelot_save_png "$2"
 }
 
-mkdir -p docs
-xdotool mousemove 1023 767 # off the windows: no hover marks, no tool tips
+xdotool mousemove $((screen_width - 1)) $((screen_height - 1)) # off the windows: no hover marks, no tool tips
 
 russian=$(bazelot_window "Кварзел систем счисления")
 translate "$russian" 255

@@ -177,13 +177,33 @@ TEST_CASE("where the registry names no tool, the first installed fallback progra
     }
 }
 
-TEST_CASE("a malformed registry value is a plain answer") {
-    FakeRegistry registry;
-    registry.setValue(kPathKey, "PATH", {Registry::kTypeString, "C:\\x", 0});
-    FakeLauncher launcher;
-    CHECK(StartSysInfo(registry, launcher, {}) == SysInfoOutcome::Unavailable);
-    CHECK(launcher.started.empty());
-    CHECK(registry.openKeys.empty());
+TEST_CASE("a malformed registry value is a plain answer, with no further search") {
+    const SystemInfoProgram programs[] = {{"hardinfo", {}}};
+    struct Row {
+        const char* tag;
+        std::optional<FakeRegistry::Value> path;
+        std::optional<FakeRegistry::Value> folder;
+    };
+    const Row rows[] = {
+        {"empty first location, tool in the second", FakeRegistry::Value{Registry::kTypeString, "C:\\x", 0},
+         string(kFolder)},
+        {"second location beyond the buffer", {}, FakeRegistry::Value{Registry::kTypeString, kFolder, 1025}},
+    };
+    for (const Row& row : rows) {
+        INFO(row.tag);
+        FakeRegistry registry;
+        if (row.path)
+            registry.setValue(kPathKey, "PATH", *row.path);
+        if (row.folder)
+            registry.setValue(kFolderKey, "MSINFO", *row.folder);
+        FakeLauncher launcher;
+        launcher.files = {kInFolder};
+        launcher.onPath["hardinfo"] = "/usr/bin/hardinfo";
+        CHECK(StartSysInfo(registry, launcher, programs) == SysInfoOutcome::Unavailable);
+        CHECK(launcher.fileTests.empty());
+        CHECK(launcher.started.empty());
+        CHECK(registry.openKeys.empty());
+    }
 }
 
 TEST_CASE("the About dialog's answer to System Info: the box when nothing started, else none") {

@@ -3,9 +3,8 @@
 
 #include <doctest/doctest.h>
 
-#include <stdexcept>
-
 using platform::GetKeyValue;
+using platform::KeyLookup;
 using platform::Registry;
 using namespace std::string_literals;
 
@@ -54,7 +53,7 @@ TEST_CASE("readsValue") {
         FakeRegistry registry;
         registry.setValue(kKey, kValue, {row.type, row.stored, {}});
         std::string read = kBefore;
-        CHECK(GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read));
+        CHECK(GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read) == KeyLookup::Found);
         CHECK(read == row.keyVal);
         // Read access only: asking for write rights fails for every user without administrator rights.
         CHECK(registry.accessAsked == std::vector<std::uint32_t>{0x20019});
@@ -85,13 +84,13 @@ TEST_CASE("lookupFails") {
         if (!row.stored.empty())
             registry.setValue(kKey, kValue, {Registry::kTypeString, row.stored, {}});
         std::string read = kBefore;
-        CHECK(!GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read));
+        CHECK(GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read) == KeyLookup::NotFound);
         CHECK(read == "");
         CHECK(registry.openKeys.empty());
     }
 }
 
-TEST_CASE("noLastByteIsPassedOn") {
+TEST_CASE("noLastByteIsMalformed") {
     struct Row {
         const char* tag;
         std::uint32_t type;
@@ -107,9 +106,9 @@ TEST_CASE("noLastByteIsPassedOn") {
         INFO(row.tag);
         FakeRegistry registry;
         registry.setValue(kKey, kValue, {row.type, row.stored, row.reportedSize});
-        std::string read;
-        CHECK_THROWS_AS(GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read),
-                        std::invalid_argument);
+        std::string read = kBefore;
+        CHECK(GetKeyValue(registry, Registry::kLocalMachine, kKey, kValue, read) == KeyLookup::Malformed);
+        CHECK(read == kBefore);
         CHECK(registry.openKeys.empty());
     }
 }

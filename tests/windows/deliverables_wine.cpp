@@ -1,6 +1,6 @@
 // Runs under Wine: reads back from each built deliverable what Windows shows of it — the version
 // fields of Explorer's Details page, the icon and the application manifest.
-#include "app/resources.h"
+#include "ui/win32/Resources.h"
 
 #include "platform/Utf16.h"
 
@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,19 @@ std::string expected(const wchar_t* text) {
     return text ? platform::toUtf8(text) : "(absent)";
 }
 
+// The widths of the images in the icon's group directory (GRPICONDIR: three words, then an entry of
+// 14 bytes per image whose first byte is its width, 0 for 256).
+std::vector<int> iconSizes(HMODULE module) {
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(IDI_BAZELOT), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    const auto* directory =
+        group ? static_cast<const BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
+    const DWORD bytes = group ? SizeofResource(module, group) : 0;
+    std::vector<int> sizes;
+    for (DWORD entry = 6; directory && entry + 14 <= bytes; entry += 14)
+        sizes.push_back(directory[entry] ? directory[entry] : 256);
+    return sizes;
+}
+
 void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
     CAPTURE(platform::toUtf8(d.fileName));
     const std::wstring path = folder + L"\\" + d.fileName;
@@ -74,13 +88,16 @@ void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
     HMODULE module =
         LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     REQUIRE(module != nullptr);
-    // Where Windows draws it: title bar, Alt+Tab, Explorer's largest view.
-    for (const int size : {16, 32, 256}) {
+    // Where Windows draws it: title bar at 100 %, 125 % and 250 %, Alt+Tab, Explorer's largest view. Each
+    // size is in the file itself, not scaled from another by the loader.
+    const std::vector<int> carried = iconSizes(module);
+    for (const int size : {16, 20, 32, 40, 256}) {
         HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(IDI_BAZELOT), IMAGE_ICON, size, size, 0);
         CAPTURE(size);
         CHECK(icon != nullptr);
         if (icon != nullptr)
             DestroyIcon(static_cast<HICON>(icon));
+        CHECK(std::find(carried.begin(), carried.end(), size) != carried.end());
     }
     HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
     const char* text =

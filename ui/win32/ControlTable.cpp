@@ -128,7 +128,7 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + i)), instance, nullptr);
         m_handles.push_back(handle);
         if (control.kind == ControlKind::StatusBar) {
-            StatusBar::attach(handle);
+            StatusBar::attach(handle, control.textLines);
             SendMessageW(handle, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         if (control.role == ControlRole::InputBox)

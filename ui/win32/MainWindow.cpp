@@ -1,11 +1,11 @@
 #include "ui/win32/MainWindow.h"
 
-#include "app/resources.h"
 #include "platform/Utf16.h"
 #include "ui/win32/AboutDialog.h"
 #include "ui/win32/Accessible.h"
 #include "ui/win32/Boxes.h"
 #include "ui/win32/Geometry.h"
+#include "ui/win32/Resources.h"
 
 #include <commctrl.h>
 

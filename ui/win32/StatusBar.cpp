@@ -1,64 +1,211 @@
 #include "ui/win32/StatusBar.h"
 
+#include "ui/win32/Boxes.h"
+
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+// The panel's edge inside the bar: without a visual style the control draws it sunken, one pixel wide at
+// any DPI, and hands over the panel inside it.
+constexpr int kEdge = 1;
 
-void paint(HWND bar) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(bar, &paint);
-    RECT client;
-    GetClientRect(bar, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+struct Bar {
+    HWND handle;
+    HWND window;
+    int lines;         // of text the panel has room for; 0: as the bar's box holds
+    std::wstring text; // the panel's text: the control itself holds only the owner-draw mark
+    bool growing = false;
+};
 
-    const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
-    std::wstring text(length + 1u, L'\0');
-    SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(length);
-
+HFONT barFont(HWND bar) {
     auto* font = reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    // A small indent, and the text's lines centred in the bar's height.
-    RECT area{client.left + 3, client.top, client.right - 2, client.bottom};
-    RECT measured = area;
-    const UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS | DT_EDITCONTROL;
-    const int height = DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
-    if (height < area.bottom - area.top)
-        area.top += (area.bottom - area.top - height) / 2;
-    DrawTextW(dc, text.c_str(), -1, &area, format);
-    SelectObject(dc, oldFont);
-    EndPaint(bar, &paint);
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-LRESULT CALLBACK statusBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    switch (message) {
-    case WM_PAINT:
-        paint(bar);
+TEXTMETRICW fontMetrics(HDC dc, HFONT font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    return metrics;
+}
+
+// Between the text and the panel's edge, on each side: the font's internal leading, which grows with
+// the font and so with the DPI, and never less than the control's own indent of its text.
+int margin(const TEXTMETRICW& metrics) {
+    return std::max<int>(metrics.tmInternalLeading, 3);
+}
+
+// The bar's height that gives its panel room for its lines of text: the control's border above and
+// below the panel, the panel's edge, the margin and the lines. 0 where the layout asks for no lines.
+int neededHeight(const Bar& bar) {
+    if (bar.lines <= 0)
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case SB_SETTEXTW: {
-        const LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
-        InvalidateRect(bar, nullptr, TRUE);
+    HDC dc = GetDC(bar.handle);
+    const TEXTMETRICW metrics = fontMetrics(dc, barFont(bar.handle));
+    ReleaseDC(bar.handle, dc);
+    int borders[3] = {}; // horizontal, vertical, between panels
+    SendMessageW(bar.handle, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return 2 * (borders[1] + kEdge + margin(metrics)) + bar.lines * static_cast<int>(metrics.tmHeight);
+}
+
+// The bar keeps the top its layout gives it and reaches down to the bottom of the window's client area,
+// which grows where that leaves the bar less height than it needs. A window that cannot grow (a screen
+// too small) keeps the bar docked at the bottom, as much of it as fits.
+void dock(Bar& bar) {
+    RECT box{};
+    GetWindowRect(bar.handle, &box);
+    MapWindowPoints(nullptr, bar.window, reinterpret_cast<POINT*>(&box), 2);
+    if (box.right <= box.left)
+        return; // not placed yet
+    RECT client{};
+    GetClientRect(bar.window, &client);
+    const int shortBy = box.top + neededHeight(bar) - client.bottom;
+    if (shortBy > 0 && !bar.growing) {
+        RECT frame{};
+        GetWindowRect(bar.window, &frame);
+        bar.growing = true; // the WM_SIZE this sends only docks
+        SetWindowPos(bar.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + shortBy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        bar.growing = false;
+        GetClientRect(bar.window, &client);
+    }
+    MoveWindow(bar.handle, 0, box.top, client.right, std::max<int>(client.bottom - box.top, 0), TRUE);
+}
+
+// Inside the panel's edge, as the control hands it over: the text word-wrapped within the margin,
+// its lines centred in the panel's height.
+void drawText(const Bar& bar, const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    const HFONT font = barFont(bar.handle);
+    const int space = margin(fontMetrics(dc, font));
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT area = item.rcItem;
+    InflateRect(&area, -space, -space);
+    RECT measured = area;
+    const UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS | DT_EDITCONTROL;
+    const int height = DrawTextW(dc, bar.text.c_str(), -1, &measured, format | DT_CALCRECT);
+    if (height < area.bottom - area.top)
+        area.top += (area.bottom - area.top - height) / 2;
+    DrawTextW(dc, bar.text.c_str(), -1, &area, format);
+    SelectObject(dc, oldFont);
+}
+
+void setText(Bar& bar, const wchar_t* text) {
+    bar.text = text ? text : L"";
+    // Owner-drawn: the control keeps no text of its own and hands the panel to drawText. It need not
+    // redraw a panel whose owner-draw data did not change.
+    DefSubclassProc(bar.handle, SB_SETTEXTW, SBT_OWNERDRAW, 0);
+    InvalidateRect(bar.handle, nullptr, FALSE);
+}
+
+// SB_GETTEXT*: the length in the low word, the drawing type (none) in the high word.
+LRESULT textAnswer(const Bar& bar, bool wide, LPARAM buffer) {
+    if (wide) {
+        if (buffer)
+            std::memcpy(reinterpret_cast<wchar_t*>(buffer), bar.text.c_str(),
+                        (bar.text.size() + 1) * sizeof(wchar_t));
+        return MAKELRESULT(bar.text.size(), 0);
+    }
+    const int size = static_cast<int>(bar.text.size());
+    const int length = WideCharToMultiByte(CP_ACP, 0, bar.text.c_str(), size, nullptr, 0, nullptr, nullptr);
+    if (buffer) {
+        auto* out = reinterpret_cast<char*>(buffer);
+        WideCharToMultiByte(CP_ACP, 0, bar.text.c_str(), size, out, length, nullptr, nullptr);
+        out[length] = '\0';
+    }
+    return MAKELRESULT(length, 0);
+}
+
+LRESULT parentAnswer(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Bar& bar) {
+    switch (message) {
+    case WM_DRAWITEM:
+        if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == bar.handle) {
+            drawText(bar, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
+    case WM_SIZE: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (wParam != SIZE_MINIMIZED)
+            dock(bar);
         return result;
     }
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR data) {
+    return guarded(
+        window, [&] { return parentAnswer(window, message, wParam, lParam, *reinterpret_cast<Bar*>(data)); });
+}
+
+LRESULT barAnswer(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar);
+
+LRESULT CALLBACK barProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    return guarded(GetParent(handle),
+                   [&] { return barAnswer(handle, message, wParam, lParam, reinterpret_cast<Bar*>(data)); });
+}
+
+LRESULT barAnswer(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar) {
+    const bool firstPanel = LOBYTE(wParam) == 0;
+    switch (message) {
+    case SB_SETTEXTW:
+        if (!firstPanel || (wParam & SBT_OWNERDRAW))
+            break;
+        setText(*bar, reinterpret_cast<const wchar_t*>(lParam));
+        return TRUE;
+    case WM_SETTEXT:
+        setText(*bar, reinterpret_cast<const wchar_t*>(lParam));
+        return TRUE;
+    case SB_GETTEXTW:
+    case SB_GETTEXTLENGTHW:
+    case SB_GETTEXTA:
+    case SB_GETTEXTLENGTHA:
+        if (!firstPanel)
+            break;
+        return textAnswer(*bar, message == SB_GETTEXTW || message == SB_GETTEXTLENGTHW,
+                          message == SB_GETTEXTW || message == SB_GETTEXTA ? lParam : 0);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(bar->text.size());
+    case WM_GETTEXT: {
+        if (wParam == 0)
+            return 0;
+        const std::size_t length = std::min<std::size_t>(bar->text.size(), wParam - 1);
+        auto* out = reinterpret_cast<wchar_t*>(lParam);
+        std::memcpy(out, bar->text.data(), length * sizeof(wchar_t));
+        out[length] = L'\0';
+        return static_cast<LRESULT>(length);
+    }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(bar, statusBarProc, kSubclassId);
+        RemoveWindowSubclass(handle, barProc, kSubclassId);
+        RemoveWindowSubclass(bar->window, parentProc, kSubclassId);
+        delete bar;
         break;
     }
-    return DefSubclassProc(bar, message, wParam, lParam);
+    return DefSubclassProc(handle, message, wParam, lParam);
 }
 
 } // namespace
 
-void StatusBar::attach(HWND bar) {
+void StatusBar::attach(HWND handle, int lines) {
     int rightEdges[] = {-1}; // one panel over the whole bar
-    SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
-    SetWindowSubclass(bar, statusBarProc, kSubclassId, 0);
+    SendMessageW(handle, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
+    // The text it was made with, from now on drawn here.
+    std::wstring text(LOWORD(SendMessageW(handle, SB_GETTEXTLENGTHW, 0, 0)) + 1u, L'\0');
+    SendMessageW(handle, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+    HWND window = GetParent(handle);
+    auto* bar = new Bar{handle, window, lines, {}};
+    SetWindowSubclass(handle, barProc, kSubclassId, reinterpret_cast<DWORD_PTR>(bar));
+    SetWindowSubclass(window, parentProc, kSubclassId, reinterpret_cast<DWORD_PTR>(bar));
+    SendMessageW(handle, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -231,6 +232,46 @@ TEST_CASE("the status bar shows each verdict, Calculate is enabled only for a nu
             SetWindowTextW(findControl(window, "txtValue"), row.text);
             CHECK(statusText(window) == windowTexts(language).*row.status);
             CHECK(IsWindowEnabled(findControl(window, "cmdCalculate")) == row.calculate);
+        }
+    }
+}
+
+TEST_CASE("the status bar: room for its lines of text, below the buttons, at the bottom, at any DPI") {
+    for (const Language language : kLanguages) {
+        const WindowLayout& layout = mainWindowLayout(language);
+        const int lines = std::find_if(layout.controls.begin(), layout.controls.end(), [](const Control& c) {
+                              return c.kind == ControlKind::StatusBar;
+                          })->textLines;
+        REQUIRE(lines > 0);
+        // 192 would not fit the null driver's screen of 1024 by 768: the window could not grow.
+        for (const int dpi : {96, 144}) {
+            INFO(dpi);
+            Program program;
+            HWND window = program.open(language);
+            RECT suggested{};
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            HWND bar = findControl(window, "sbrStatus");
+            RECT client{};
+            RECT box{};
+            RECT exit{};
+            RECT panel{};
+            GetClientRect(window, &client);
+            GetWindowRect(bar, &box);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+            GetWindowRect(findControl(window, "cmdExit"), &exit);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&exit), 2);
+            // Painted, the bar lays out the panel that it hands over for the text.
+            HDC dc = CreateCompatibleDC(nullptr);
+            SendMessageW(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+            SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&panel));
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+            TEXTMETRICW font{};
+            GetTextMetricsW(dc, &font);
+            DeleteDC(dc);
+            CHECK(panel.bottom - panel.top >= lines * font.tmHeight + 2); // and the panel's edge
+            CHECK(box.top >= exit.bottom);
+            CHECK(box.bottom == client.bottom);
+            CHECK(box.right - box.left == client.right);
         }
     }
 }
