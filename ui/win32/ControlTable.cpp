@@ -19,14 +19,19 @@ const ControlTable* tableOf(HWND window) {
     return static_cast<const ControlTable*>(GetPropW(window, kTableProperty));
 }
 
-// The size of the system's own dialog font, in points.
+// The size of the system's own dialog font, in points. The system gives its height in pixels at the
+// system's DPI.
 int systemPointSize() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) ||
         metrics.lfMessageFont.lfHeight == 0)
         return 8;
-    return MulDiv(std::abs(metrics.lfMessageFont.lfHeight), 72, USER_DEFAULT_SCREEN_DPI);
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(std::abs(metrics.lfMessageFont.lfHeight), 72,
+                  systemDpi > 0 ? systemDpi : USER_DEFAULT_SCREEN_DPI);
 }
 
 COLORREF colourRef(const Colour& colour) {

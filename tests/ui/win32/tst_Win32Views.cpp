@@ -511,6 +511,7 @@ TEST_CASE("a move to a screen of 192 DPI: live fonts of the new size, and the Ab
     struct Seen {
         bool fontsLive = true;
         int ruleTop = 0, ruleBottom = 0, lowerTop = 0, lowerBottom = 0;
+        LONG okHeight = 0;
     } seen;
     const auto moveTo192 = [](HWND top) {
         RECT suggested{10, 10, 500, 500};
@@ -537,7 +538,10 @@ TEST_CASE("a move to a screen of 192 DPI: live fonts of the new size, and the Ab
             RECT upper{}, lower{};
             GetWindowRect(findControl(about, "Line1_1"), &upper);
             GetWindowRect(findControl(about, "Line1_0"), &lower);
-            seen = {seen.fontsLive, upper.top, upper.bottom, lower.top, lower.bottom};
+            LOGFONTW ok{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(findControl(about, "cmdOK"), WM_GETFONT, 0, 0)),
+                       sizeof ok, &ok);
+            seen = {seen.fontsLive, upper.top, upper.bottom, lower.top, lower.bottom, ok.lfHeight};
             PostMessageW(findControl(about, "cmdOK"), WM_KEYDOWN, VK_ESCAPE, 1);
         });
         chooseMenuItem(window, "mnuAbout");
@@ -545,6 +549,7 @@ TEST_CASE("a move to a screen of 192 DPI: live fonts of the new size, and the Ab
     // 8 points at 192 DPI are 21 pixels high; the grey line's 1 pixel is 2, the white line's 2 are 4,
     // and the white one starts where the grey one ends.
     CHECK(seen.fontsLive);
+    CHECK(seen.okHeight == -21); // the system's 8 points, not scaled twice
     CHECK(seen.ruleBottom - seen.ruleTop == 2);
     CHECK(seen.lowerBottom - seen.lowerTop == 4);
     CHECK(seen.lowerTop == seen.ruleBottom);
