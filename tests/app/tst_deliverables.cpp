@@ -93,7 +93,7 @@ void tst_Deliverables::reportsNamesAndVersion_data() {
     } deliverables[] = {
         {"prjBazelot", QStringLiteral(PRJBAZELOT_EXE), QStringLiteral("prjBazelot"),
          QStringLiteral("prjBazelot")},
-        {"КВАРЗЕЛ", QStringLiteral(KVARZEL_EXE), QStringLiteral("КВАРЗЕЛ"), QStringLiteral("kvarzel")},
+        {"КВАРЗЕЛ", QStringLiteral(KVARZEL_EXE), QStringLiteral("kvarzel"), QStringLiteral("kvarzel")},
     };
     for (const auto& d : deliverables) {
         // Both builds carry the same title, which captionless message boxes show.
