@@ -26,6 +26,12 @@ int main(int argc, char* argv[]) {
 
     // Every run starts in Russian; nothing is consulted. The window deletes itself when closed.
     auto* window = new frmBazelot_rus({registry, launcher});
+    // Desktops group a window under the launcher whose StartupWMClass is the window's class, which Qt
+    // names on X11 after the application name when the first window is made, once for all. That window
+    // is made under the desktop entry's name; message boxes without a caption then show the title again.
+    QCoreApplication::setApplicationName(QString::fromUtf8(bazelot::thisDeliverable.desktopFileName));
+    window->winId();
+    QCoreApplication::setApplicationName(QString::fromUtf8(bazelot::thisDeliverable.applicationTitle));
     window->show();
     return QApplication::exec();
 }

@@ -10,6 +10,8 @@ set(BAZELOT_ICON_NAME "bazelot")
 # The project's site (a placeholder domain) and, written backwards, the software centres' id of the package.
 set(BAZELOT_HOMEPAGE "https://bazelot.example.org/")
 set(BAZELOT_METAINFO_ID "org.example.bazelot")
+# Where the package's maintainers are reached.
+set(BAZELOT_CONTACT "maintainers@bazelot.example.org")
 set(BAZELOT_COMMENT "Converts whole numbers between decimal, binary, octal and hexadecimal")
 set(BAZELOT_COMMENT_RU "Программа для перевода чисел в разные системы счисления")
 
@@ -42,6 +44,9 @@ function(bazelot_add_deliverable target)
         set(RC_DESCRIPTION_LINE "")
     endif()
 
+    # On Linux the program is the command of the target's ASCII name (kvarzel for КВАРЗЕЛ), as Debian
+    # wants of the commands on PATH; its desktop entry, window class and manual page go by that name too.
+    set(COMMAND_NAME "${target}")
     set(DESKTOP_FILE_NAME "${target}")
     set(generated "${CMAKE_CURRENT_BINARY_DIR}/${target}")
     configure_file(${PROJECT_SOURCE_DIR}/app/versioninfo.rc.in ${generated}.rc @ONLY)
@@ -50,7 +55,6 @@ function(bazelot_add_deliverable target)
 
     add_executable(${target} ${generated}_deliverable.cpp)
     set_target_properties(${target} PROPERTIES
-        OUTPUT_NAME "${ARG_FILE_NAME}"
         # It loads only system libraries, so the installed file needs no run path (Qt's project set-up
         # would give it $ORIGIN/../lib, which Debian packages should not carry).
         INSTALL_RPATH ""
@@ -61,10 +65,22 @@ function(bazelot_add_deliverable target)
         # Its version information, and the icon and manifest that every deliverable shares
         # (BAZELOT_WINDOWS_RC, set where the icon is made). Both go to the top of the installation.
         target_sources(${target} PRIVATE ${generated}.rc ${BAZELOT_WINDOWS_RC})
+        set_target_properties(${target} PROPERTIES OUTPUT_NAME "${ARG_FILE_NAME}")
         install(TARGETS ${target} RUNTIME DESTINATION .)
         set_property(GLOBAL APPEND PROPERTY BAZELOT_START_MENU "${ARG_FILE_NAME}" "${ARG_MENU_NAME}")
     else()
         install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         install(FILES ${generated}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        # Its manual page, compressed as Debian's do (-n: no name or time stamp, the same bytes each build).
+        string(TOUPPER "${COMMAND_NAME}" MAN_TITLE)
+        set(man ${CMAKE_CURRENT_BINARY_DIR}/man/${COMMAND_NAME}.1)
+        configure_file(${PROJECT_SOURCE_DIR}/app/deliverable.1.in ${man} @ONLY)
+        add_custom_command(OUTPUT ${man}.gz
+            COMMAND gzip -9nkf ${man}
+            DEPENDS ${man}
+            VERBATIM)
+        # Built with the program.
+        target_sources(${target} PRIVATE ${man}.gz)
+        install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     endif()
 endfunction()

@@ -5,10 +5,12 @@ set(CPACK_PACKAGE_VENDOR "${BAZELOT_COMPANY_NAME}")
 set(CPACK_PACKAGE_CONTACT "${BAZELOT_COMPANY_NAME}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's tools show the description's lines as they are: under 80 characters each.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Bazelot converts a whole number from 0 to 2147483647 between decimal, binary, octal and\n\
-hexadecimal, in a Russian and an English window. The package holds two builds of the same\n\
-program, prjBazelot and КВАРЗЕЛ.")
+    "Bazelot converts a whole number from 0 to 2147483647 between decimal,\n\
+binary, octal and hexadecimal, in a Russian and an English window. The\n\
+package holds two builds of the same program, prjBazelot and КВАРЗЕЛ (the\n\
+command kvarzel).")
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP NSIS)
@@ -41,20 +43,36 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BAZELOT_COMPANY_NAME} <${BAZELOT_CONTACT}>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts in the Russian window come from Qt's translations, which no executable links against;
 # CPackDeb adds the computed dependencies to this one.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# Qt reaches a Wayland desktop through this plugin; without it, and without XWayland, the programs stop
+# at start for want of a platform.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
-# CPackDeb finds the executables to hand to dpkg-shlibdeps by running `file` under LC_ALL=C, which
-# prints a non-ASCII name such as КВАРЗЕЛ as octal escapes that name no file. With --raw it prints the
-# name as it is. CPack reads this file just before it packs, where CPackDeb's own search for `file`
-# then finds the variable already set. Only packing needs `file`, so building and running do without it.
+# What every Debian package carries in its documentation folder: the copyright (machine-readable) and,
+# for a package made here rather than from a Debian source package, its own changelog, compressed.
+set(doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+set(changelog ${PROJECT_BINARY_DIR}/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/app/changelog.in ${changelog} @ONLY)
+add_custom_command(OUTPUT ${changelog}.gz
+    COMMAND gzip -9nkf ${changelog}
+    DEPENDS ${changelog}
+    VERBATIM)
+add_custom_target(bazelot_changelog ALL DEPENDS ${changelog}.gz)
+configure_file(${PROJECT_SOURCE_DIR}/app/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright ${changelog}.gz DESTINATION ${doc})
+
+# Only packing needs dpkg-shlibdeps and the program file (CPackDeb's search for executables), so
+# building and running do without them; cpack reads this file first and says what is missing.
 find_program(BAZELOT_FILE_COMMAND file)
-if(BAZELOT_FILE_COMMAND)
-    set(cpack_options "set(FILE_EXECUTABLE \"${BAZELOT_FILE_COMMAND};--raw\")")
+find_program(BAZELOT_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(BAZELOT_FILE_COMMAND AND BAZELOT_DPKG_SHLIBDEPS)
+    set(cpack_options "")
 else()
-    set(cpack_options "message(FATAL_ERROR \"Packing needs the program file: scripts/setup.sh test\")")
+    set(cpack_options "message(FATAL_ERROR \"Packing needs dpkg-dev and file: scripts/setup.sh package\")")
 endif()
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/BazelotCPackOptions.cmake)
 file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}\n")

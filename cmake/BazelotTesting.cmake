@@ -11,12 +11,29 @@ function(bazelot_add_test)
         TIMEOUT 300)
 endfunction()
 
+# Tools that only tests use are optional: where one is missing, the tests that need it are left out, and
+# tests/CMakeLists.txt names all that is missing in one message.
+# bazelot_find_test_tool(<variable> <program> <package> <set-up purpose>)
+function(bazelot_find_test_tool variable program package purpose)
+    find_program(${variable} ${program})
+    if(NOT ${variable})
+        set_property(GLOBAL APPEND PROPERTY BAZELOT_MISSING_PACKAGES ${package})
+        set_property(GLOBAL APPEND PROPERTY BAZELOT_MISSING_PURPOSES ${purpose})
+    endif()
+endfunction()
+
 # The suites without a toolkit (engine, registry layer) use doctest, which is header-only: the host's
 # header serves a cross-build too, hence the search outside any find root. It is copied into the build
 # folder, since its own folder (/usr/include) on a cross-compiler's path would hide the target's headers.
 find_path(BAZELOT_DOCTEST_INCLUDE_DIR doctest/doctest.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH)
 if(NOT BAZELOT_DOCTEST_INCLUDE_DIR)
-    message(FATAL_ERROR "doctest/doctest.h was not found: install the package doctest-dev")
+    set_property(GLOBAL APPEND PROPERTY BAZELOT_MISSING_PACKAGES doctest-dev)
+    if(WIN32)
+        set_property(GLOBAL APPEND PROPERTY BAZELOT_MISSING_PURPOSES wine)
+    else()
+        set_property(GLOBAL APPEND PROPERTY BAZELOT_MISSING_PURPOSES test)
+    endif()
+    return()
 endif()
 configure_file(${BAZELOT_DOCTEST_INCLUDE_DIR}/doctest/doctest.h
     ${PROJECT_BINARY_DIR}/doctest/include/doctest/doctest.h COPYONLY)

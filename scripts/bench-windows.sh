@@ -10,15 +10,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
-scripts/setup.sh run bench windows
-cmake --preset default >/dev/null
-cmake --build --preset default --target bazelot_firstpaint >/dev/null
-cmake --preset windows -DBAZELOT_BUILD_BENCH=ON >/dev/null
-cmake --build --preset windows >/dev/null
-observer=build/default/bench/bazelot_firstpaint
-app=build/windows/app/prjBazelot.exe
-floor=build/windows/bench/win32floor/bazelot_floor_win32.exe
-work=build/windows/bench-results
+scripts/setup.sh run bench windows wine
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target bazelot_firstpaint >/dev/null
+cmake --preset windows-bench >/dev/null
+cmake --build --preset windows-bench >/dev/null
+build=build/windows-bench
+observer=build/bench/bench/bazelot_firstpaint
+app=$build/app/prjBazelot.exe
+floor=$build/bench/win32floor/bazelot_floor_win32.exe
+work=$build/bench-results
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -28,7 +29,7 @@ bazelot_start_display "$work"
 xvfb=$bazelot_xvfb_pid
 
 # A prefix of its own that draws on X; the tests' prefix has no display driver.
-export BAZELOT_WINEPREFIX="$PWD/build/windows/wineprefix-x11" BAZELOT_WINE_GRAPHICS=x11
+export BAZELOT_WINEPREFIX="$PWD/$build/wineprefix-x11" BAZELOT_WINE_GRAPHICS=x11
 source scripts/wine-env.sh
 trap 'bazelot_wine_stop; kill "$xvfb" 2>/dev/null || true' EXIT
 bazelot_wine_start
@@ -69,7 +70,7 @@ done
 echo
 echo "| file | size (KiB) |"
 echo "|---|---:|"
-for file in "$floor" build/windows/app/*.exe; do
+for file in "$floor" "$build"/app/*.exe; do
     echo "| $(basename "$file") | $(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.1f", b / 1024 }') |"
 done
 echo

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures what a user feels, against a floor: prjBazelot beside bazelot_floor (a bare window with the
-# same kinds of controls and no logic), both built here with the default preset and both started under a
+# same kinds of controls and no logic), both built here with the bench preset and both started under a
 # private Xvfb, interleaved, RUNS times each (default 15). Prints medians and the ratio to the floor,
 # with the default environment and with XDG_CURRENT_DESKTOP=GNOME; then the keystroke-to-status latency
 # and the engine's cost per translation. A benchmark, not a test: it asserts nothing.
@@ -12,14 +12,13 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh run bench
 
 runs=${1:-15}
-build=build/default
+build=build/bench
 observer=$build/bench/bazelot_firstpaint
 floor=$build/bench/floor/bazelot_floor
 app=$build/app/prjBazelot
 
-# Running needs no test framework: the tests are left out of this configure.
-cmake --preset default -DBAZELOT_BUILD_TESTS=OFF >/dev/null
-cmake --build --preset default >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 [ -x "$app" ] || app=
 work=$build/bench/results
 rm -rf "$work"
@@ -141,8 +140,8 @@ echo
 echo "Raw figures: $work"
 
 # The Windows program under Wine, against a Win32 floor of its own, where the Windows build is set up
-# (scripts/setup.sh run windows): the benchmark alone does not install it.
-if scripts/setup.sh --check windows >/dev/null 2>&1; then
+# (scripts/setup.sh windows wine): the benchmark alone does not install it.
+if scripts/setup.sh --check windows wine >/dev/null 2>&1; then
     scripts/bench-windows.sh "$runs"
 else
     echo

@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh run windows
+scripts/setup.sh windows
 
-cmake --preset windows -DBAZELOT_BUILD_TESTS=OFF
+cmake --preset windows
 cmake --build --preset windows
 (cd build/windows && cpack)
 ls -l build/windows/Bazelot-*-win64.zip build/windows/Bazelot-*-win64.exe

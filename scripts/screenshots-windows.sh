@@ -24,12 +24,12 @@ if [ ! -f "$program" ]; then
 fi
 for tool in wine Xvfb xdotool xwininfo import convert; do
     if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing: run scripts/setup.sh run windows headless test as root." >&2
+        echo "$tool is missing: run scripts/setup.sh run headless test windows wine as root." >&2
         exit 1
     fi
 done
 if [ ! -f /usr/share/wine/fonts/marlett.ttf ]; then
-    echo "Wine's fonts are missing: run scripts/setup.sh run windows headless test as root." >&2
+    echo "Wine's fonts are missing: run scripts/setup.sh run headless test windows wine as root." >&2
     exit 1
 fi
 

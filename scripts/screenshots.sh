@@ -2,13 +2,13 @@
 # Remakes the README's screenshots in docs/ from the built program on a virtual display. The program
 # takes no command line, so the script drives it as a user would, with key presses: it translates a value
 # in each main window, switches the language through the menu, opens both About dialogs and the two
-# message boxes, and ends the program with File > Exit. Run it after a build (scripts/test.sh builds).
+# message boxes, and ends the program with File > Exit. Run it after a build (scripts/run.sh builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 program=build/default/app/prjBazelot
 if [ ! -x "$program" ]; then
-    echo "No $program yet: build first (scripts/test.sh, or cmake --preset default && cmake --build --preset default)." >&2
+    echo "No $program yet: build first (scripts/run.sh, or cmake --preset default && cmake --build --preset default)." >&2
     exit 1
 fi
 for tool in Xvfb xdotool import convert; do

@@ -3,11 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh run test windows
+scripts/setup.sh run test package windows wine
 
-cmake --preset default -DBAZELOT_BUILD_TESTS=ON
-cmake --build --preset default
-ctest --preset default
+# Each kind of build in a folder of its own (build/test, build/asan, ...), so that no folder is ever
+# switched between configurations and no test program is left behind unbuilt.
+cmake --preset test
+cmake --build --preset test
+ctest --preset test
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake --preset asan
@@ -19,6 +21,6 @@ scripts/fuzz.sh 20
 
 # The Windows programs, cross-built with mingw-w64 and tested under Wine in a private prefix; the
 # tests themselves start one Wine server for the run and end it.
-cmake --preset windows -DBAZELOT_BUILD_TESTS=ON
-cmake --build --preset windows
-ctest --preset windows
+cmake --preset windows-test
+cmake --build --preset windows-test
+ctest --preset windows-test

@@ -1,10 +1,10 @@
 # Sourced by the scripts that run the Windows programs: Wine in the project's own prefix, quiet, with
 # no Mono or Gecko installers, no desktop menu entries and no display.
-#   BAZELOT_WINEPREFIX   the prefix (default build/windows/wineprefix)
+#   BAZELOT_WINEPREFIX   the prefix (default build/windows-test/wineprefix, the Windows tests' own)
 #   BAZELOT_WINE_GRAPHICS  the graphics driver a new prefix gets: null (default; windows are created
 #                        and messages flow without any X display) or x11 (for a virtual display)
 bazelot_source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${BAZELOT_WINEPREFIX:-$bazelot_source_dir/build/windows/wineprefix}"
+export WINEPREFIX="${BAZELOT_WINEPREFIX:-$bazelot_source_dir/build/windows-test/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # With LANG=C a program with a Cyrillic file name does not start.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the project's prefix: the windows preset's test emulator.
+# Runs a Windows program under Wine in the project's prefix: the windows-test preset's test emulator.
 #   wine-run.sh PROGRAM.exe [ARGUMENTS...]
 #   wine-run.sh --start | --stop   starts or ends the Wine server that a test run shares
 set -euo pipefail

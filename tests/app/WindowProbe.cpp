@@ -6,6 +6,7 @@
 #include <QGenericPlugin>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPlatformSurfaceEvent>
 #include <QTimer>
 #include <QWindow>
 
@@ -43,6 +44,21 @@ QList<QWindow*> shownWindows() {
     return shown;
 }
 
+// The class that X11 gives every window of the program (WM_CLASS): Qt takes it from the application
+// name when the first window is made.
+class WindowClassWatch : public QObject {
+public:
+    QString windowClass;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (windowClass.isNull() && event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated)
+            windowClass = QCoreApplication::applicationName();
+        return false;
+    }
+};
+
 } // namespace
 
 class WindowProbe : public QGenericPlugin {
@@ -53,8 +69,11 @@ public:
     // Qt owns and deletes the returned object when the application ends.
     QObject* create(const QString&, const QString&) override {
         auto* poll = new QTimer;
+        auto* watch = new WindowClassWatch;
+        watch->setParent(poll);
+        qApp->installEventFilter(watch);
         poll->setInterval(10);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, watch] {
             const QList<QWindow*> shown = shownWindows();
             if (shown.isEmpty())
                 return;
@@ -67,6 +86,7 @@ public:
             report("applicationVersion", QCoreApplication::applicationVersion());
             report("organizationName", QCoreApplication::organizationName());
             report("desktopFileName", QGuiApplication::desktopFileName());
+            report("windowClass", watch->windowClass);
             report("fileName", QFileInfo(QCoreApplication::applicationFilePath()).fileName());
             report("closed", shown.first()->close() ? QStringLiteral("yes") : QStringLiteral("no"));
         });

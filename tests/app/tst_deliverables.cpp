@@ -93,7 +93,7 @@ void tst_Deliverables::reportsNamesAndVersion_data() {
     } deliverables[] = {
         {"prjBazelot", QStringLiteral(PRJBAZELOT_EXE), QStringLiteral("prjBazelot"),
          QStringLiteral("prjBazelot")},
-        {"КВАРЗЕЛ", QStringLiteral(KVARZEL_EXE), QStringLiteral("КВАРЗЕЛ"), QStringLiteral("kvarzel")},
+        {"КВАРЗЕЛ", QStringLiteral(KVARZEL_EXE), QStringLiteral("kvarzel"), QStringLiteral("kvarzel")},
     };
     for (const auto& d : deliverables) {
         // Both builds carry the same title, which captionless message boxes show.
@@ -106,6 +106,8 @@ void tst_Deliverables::reportsNamesAndVersion_data() {
         QTest::addRow("%s organization", d.name) << d.executable << "organizationName"
                                                  << "Bazelot";
         QTest::addRow("%s desktop file", d.name) << d.executable << "desktopFileName" << d.desktopFileName;
+        // Desktops match it against the desktop entry's StartupWMClass.
+        QTest::addRow("%s window class", d.name) << d.executable << "windowClass" << d.desktopFileName;
         QTest::addRow("%s file name", d.name) << d.executable << "fileName" << d.fileName;
         // Built in as PNG, which Qt reads without a plugin; an icon that failed to load has no sizes.
         QTest::addRow("%s window icon", d.name) << d.executable << "iconSizes"

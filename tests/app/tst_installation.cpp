@@ -1,6 +1,6 @@
-// Installs the build into a temporary prefix and packs it as a Debian package, and checks that the
-// programs, their desktop entries, the icons and the metainfo land in the usual places, and nothing else
-// does.
+// Installs the build into a temporary prefix as the README does and packs it as a Debian package, and
+// checks that the programs, their desktop entries and manual pages, the icons, the metainfo and the
+// copyright land in the usual places, and nothing else does; and that Debian's checker finds no fault.
 #include <optional>
 
 #include <QDirIterator>
@@ -13,11 +13,15 @@
 namespace {
 
 // Relative to the prefix; the executables are the only files with the executable bit.
-const QStringList executables{"bin/prjBazelot", "bin/КВАРЗЕЛ"};
+const QStringList executables{"bin/prjBazelot", "bin/kvarzel"};
 const QStringList dataFiles = [] {
     QStringList files{
         "share/applications/prjBazelot.desktop",
         "share/applications/kvarzel.desktop",
+        "share/man/man1/prjBazelot.1.gz",
+        "share/man/man1/kvarzel.1.gz",
+        "share/doc/bazelot/copyright",
+        "share/doc/bazelot/changelog.gz",
         "share/icons/hicolor/scalable/apps/bazelot.svg",
         "share/metainfo/org.example.bazelot.metainfo.xml",
     };
@@ -65,8 +69,8 @@ private slots:
     void installsExactlyTheDeliverables();
     void installedFile_data();
     void installedFile();
-    void executableNeedsOnlySystemLibraries_data();
-    void executableNeedsOnlySystemLibraries();
+    void executableIsStrippedAndNeedsOnlySystemLibraries_data();
+    void executableIsStrippedAndNeedsOnlySystemLibraries();
     void desktopEntryNamesInstalledFiles_data();
     void desktopEntryNamesInstalledFiles();
     void packageHoldsTheSameFilesAndComputedDependencies();
@@ -77,7 +81,7 @@ private:
 
 void tst_Installation::initTestCase() {
     QVERIFY(m_prefix.isValid());
-    QVERIFY(run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", m_prefix.path()}));
+    QVERIFY(run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", m_prefix.path(), "--strip"}));
 }
 
 void tst_Installation::installsExactlyTheDeliverables() {
@@ -111,15 +115,19 @@ void tst_Installation::installedFile() {
                  QSize(size.captured(1).toInt(), size.captured(1).toInt()));
 }
 
-void tst_Installation::executableNeedsOnlySystemLibraries_data() {
+void tst_Installation::executableIsStrippedAndNeedsOnlySystemLibraries_data() {
     QTest::addColumn<QString>("path");
     for (const QString& path : executables)
         QTest::newRow(qPrintable(path)) << path;
 }
 
-// Our own libraries are linked in statically, and nothing points back into the build folder.
-void tst_Installation::executableNeedsOnlySystemLibraries() {
+// Our own libraries are linked in statically, and nothing points back into the build folder. Symbols
+// and debugging information stay in the build.
+void tst_Installation::executableIsStrippedAndNeedsOnlySystemLibraries() {
     QFETCH(QString, path);
+    const QString sections = run("readelf", {"--sections", m_prefix.filePath(path)}).value_or(QString());
+    QVERIFY(sections.contains(".text"));
+    QVERIFY2(!sections.contains(".symtab") && !sections.contains(".debug_"), qPrintable(sections));
     const QString dynamic = run("readelf", {"--dynamic", m_prefix.filePath(path)}).value_or(QString());
     QVERIFY(dynamic.contains("(NEEDED)"));
     QVERIFY2(!dynamic.contains("bazelot", Qt::CaseInsensitive), qPrintable(dynamic));
@@ -132,7 +140,7 @@ void tst_Installation::desktopEntryNamesInstalledFiles_data() {
     QTest::newRow("prjBazelot") << "share/applications/prjBazelot.desktop"
                                 << "bin/prjBazelot";
     QTest::newRow("КВАРЗЕЛ") << "share/applications/kvarzel.desktop"
-                             << "bin/КВАРЗЕЛ";
+                             << "bin/kvarzel";
 }
 
 void tst_Installation::desktopEntryNamesInstalledFiles() {
@@ -141,6 +149,8 @@ void tst_Installation::desktopEntryNamesInstalledFiles() {
     const QString path = m_prefix.filePath(entry);
     QCOMPARE("bin/" + desktopKey(path, "Exec"), executable);
     QCOMPARE("bin/" + desktopKey(path, "TryExec"), executable);
+    // X11 names a window's instance after its command; tst_deliverables checks the class.
+    QCOMPARE("bin/" + desktopKey(path, "StartupWMClass"), executable);
     QVERIFY(QFileInfo::exists(
         m_prefix.filePath("share/icons/hicolor/scalable/apps/" + desktopKey(path, "Icon") + ".svg")));
     // Software centres find the launchers through the metainfo; its validator does not check them.
@@ -152,6 +162,8 @@ void tst_Installation::desktopEntryNamesInstalledFiles() {
 }
 
 void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {
+    if (!PACKAGE_TOOLS)
+        QSKIP("dpkg-dev, file or lintian is missing (scripts/setup.sh package)");
     QTemporaryDir out;
     QVERIFY(out.isValid());
     QVERIFY(run(CPACK_COMMAND, {"-G", "DEB", "--config", BUILD_DIR "/CPackConfig.cmake", "-B", out.path()}));
@@ -179,6 +191,15 @@ void tst_Installation::packageHoldsTheSameFilesAndComputedDependencies() {
     QVERIFY2(depends.contains(QRegularExpression("\\blibc6 \\(>= ")), qPrintable(depends));
     // ... and on Qt's translations, which no executable loads as a library.
     QVERIFY2(depends.contains(QRegularExpression("\\bqt6-translations-l10n\\b")), qPrintable(depends));
+    // ... and it asks for Qt's Wayland plugin, without which a Wayland desktop without XWayland has no
+    // platform to start the programs on.
+    QCOMPARE(run("dpkg-deb", {"-f", package, "Recommends"}), QString("qt6-wayland\n"));
+
+    // Debian's own checker: no error and no warning (notes are fine).
+    const QString lintian = run(LINTIAN, {"--fail-on", "none", package}).value_or("lintian did not run");
+    QVERIFY2(!lintian.contains(
+                 QRegularExpression("^[EW]: |lintian did not run", QRegularExpression::MultilineOption)),
+             qPrintable(lintian));
 }
 
 QTEST_GUILESS_MAIN(tst_Installation)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs the package check of each script that sets up (run.sh, test.sh, bench.sh) as on a machine that
-# has nothing installed, and checks what it asks for: running must never pull in what only the tests,
-# the benchmarks or the Windows build need, nor a virtual display where a display opens; and each of
-# those must come with the script that uses it.
+# Runs the package check of each script that sets up (run.sh, test.sh, bench.sh, build-windows.sh) as on
+# a machine that has nothing installed, and checks what it asks for: running must never pull in what only
+# the tests, the benchmarks or the Windows build need, nor a virtual display where a display opens; the
+# Windows build never Qt, X or a host compiler; and each package must come with the script that uses it.
+# Then that the README's install and cpack work from what run.sh builds.
 #
 #   setup_purposes.sh SOURCE_DIR
 set -euo pipefail
@@ -34,10 +35,11 @@ while IFS='|' read -r script needed unwanted; do
         ! grep -qxF -- "$package" <<<"$asked" || { echo "FAIL: $script asks for $package"; status=1; }
     done
 done <<'ROWS'
-run.sh 1|g++ cmake ninja-build qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n x11-utils|xvfb imagemagick doctest-dev desktop-file-utils appstream dpkg-dev xdotool clang libclang-rt-dev libbenchmark-dev libxdamage-dev libxtst-dev wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
+run.sh 1|g++ cmake ninja-build qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n x11-utils|xvfb imagemagick doctest-dev desktop-file-utils appstream dpkg-dev lintian xdotool clang libclang-rt-dev libbenchmark-dev libxdamage-dev libxtst-dev wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
 run.sh 2|qt6-base-dev xvfb xauth imagemagick|doctest-dev clang libbenchmark-dev wine64 nsis
-test.sh 1|qt6-base-dev doctest-dev desktop-file-utils appstream dpkg-dev xdotool clang libclang-rt-dev wine64 g++-mingw-w64-x86-64-posix nsis|libbenchmark-dev libxdamage-dev libxtst-dev
+test.sh 1|qt6-base-dev doctest-dev desktop-file-utils appstream dpkg-dev file lintian xdotool clang libclang-rt-dev wine64 fonts-wine g++-mingw-w64-x86-64-posix nsis icoutils|libbenchmark-dev libxdamage-dev libxtst-dev
 bench.sh 1|qt6-base-dev xvfb libbenchmark-dev libxdamage-dev libxtst-dev|doctest-dev clang wine64 nsis
+build-windows.sh 1|cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis icoutils librsvg2-bin|g++ qt6-base-dev libgl-dev qt6-translations-l10n x11-utils xvfb wine64 wine doctest-dev
 ROWS
 
 # Once what it asked for is installed, the check passes and asks for nothing more.
@@ -51,4 +53,13 @@ if "$root/scripts/setup.sh" --check run tset 2>/dev/null; then
     echo "FAIL: an unknown purpose passes"
     status=1
 fi
+
+# run.sh builds a whole preset, not one program, and the README installs and packs from its folder.
+preset=$(sed -n 's/^cmake --build --preset \([a-z-]*\)$/\1/p' "$root/scripts/run.sh")
+for line in "cmake --install build/$preset " "cd build/$preset && cpack"; do
+    if [ -z "$preset" ] || ! grep -qF -- "$line" "$root/README.md"; then
+        echo "FAIL: the README's install does not follow run.sh's build (preset '$preset'): no \"$line\""
+        status=1
+    fi
+done
 exit $status
