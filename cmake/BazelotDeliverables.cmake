@@ -16,14 +16,16 @@ set(BAZELOT_COMMENT "Converts whole numbers between decimal, binary, octal and h
 set(BAZELOT_COMMENT_RU "Программа для перевода чисел в разные системы счисления")
 
 # bazelot_add_deliverable(<target> FILE_NAME <name> PRODUCT_NAME <name> INTERNAL_NAME <name>
-#                         [DESCRIPTION <text>] MENU_NAME <English> MENU_NAME_RU <Russian>
-#                         LIBRARIES <targets...>)
+#                         DESCRIPTION <text> [STRING_TABLE <block>] MENU_NAME <English>
+#                         MENU_NAME_RU <Russian> LIBRARIES <targets...>)
 # Adds one executable named FILE_NAME, with its version resource (compiled in on Windows), its desktop
 # entry and their install rules. The generated resource script and desktop entry are recorded in the
-# target properties BAZELOT_VERSION_RC and BAZELOT_DESKTOP_ENTRY for the tests.
+# target properties BAZELOT_VERSION_RC and BAZELOT_DESKTOP_ENTRY for the tests. STRING_TABLE names the
+# language and code page of the version texts as Windows writes them, four hexadecimal digits each
+# (default 040904b0: US English, UTF-16).
 function(bazelot_add_deliverable target)
     cmake_parse_arguments(ARG ""
-        "FILE_NAME;PRODUCT_NAME;INTERNAL_NAME;DESCRIPTION;MENU_NAME;MENU_NAME_RU" "LIBRARIES" ${ARGN})
+        "FILE_NAME;PRODUCT_NAME;INTERNAL_NAME;DESCRIPTION;STRING_TABLE;MENU_NAME;MENU_NAME_RU" "LIBRARIES" ${ARGN})
 
     string(REGEX MATCH "^([0-9]+)\\.([0-9]+)$" version_ok "${PROJECT_VERSION}")
     if(NOT version_ok)
@@ -38,11 +40,15 @@ function(bazelot_add_deliverable target)
         string(REPLACE "\"" "\"\"" RC_${field} "${ARG_${field}}")
     endforeach()
     string(REPLACE "\"" "\"\"" RC_COMPANY_NAME "${BAZELOT_COMPANY_NAME}")
-    if(ARG_DESCRIPTION)
-        set(RC_DESCRIPTION_LINE "VALUE \"FileDescription\", \"${RC_DESCRIPTION}\"")
-    else()
-        set(RC_DESCRIPTION_LINE "")
+    if(NOT ARG_STRING_TABLE)
+        set(ARG_STRING_TABLE 040904b0)
     endif()
+    if(NOT ARG_STRING_TABLE MATCHES "^([0-9a-f][0-9a-f][0-9a-f][0-9a-f])([0-9a-f][0-9a-f][0-9a-f][0-9a-f])$")
+        message(FATAL_ERROR "STRING_TABLE is a language and a code page in hexadecimal, as 040904b0")
+    endif()
+    set(RC_STRING_TABLE ${ARG_STRING_TABLE})
+    math(EXPR RC_LANGUAGE "0x${CMAKE_MATCH_1}" OUTPUT_FORMAT HEXADECIMAL)
+    math(EXPR RC_CODE_PAGE "0x${CMAKE_MATCH_2}")
 
     # On Linux the program is the command of the target's ASCII name (kvarzel for КВАРЗЕЛ), as Debian
     # wants of the commands on PATH; its desktop entry, window class and manual page go by that name too.

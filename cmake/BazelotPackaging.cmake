@@ -14,7 +14,9 @@ command kvarzel).")
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP NSIS)
-    set(CPACK_PACKAGE_FILE_NAME "Bazelot-${PROJECT_VERSION}-win64")
+    # Kept apart too: CPack's module changes its own variable when it writes the source package's set-up.
+    set(BAZELOT_WINDOWS_PACKAGE "Bazelot-${PROJECT_VERSION}-win64")
+    set(CPACK_PACKAGE_FILE_NAME ${BAZELOT_WINDOWS_PACKAGE})
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Bazelot)
     set(CPACK_STRIP_FILES ON)
 
@@ -32,6 +34,11 @@ if(WIN32)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/bazelot.ico)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/bazelot.ico)
     set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    # The installer's own version information (our template writes it): NSIS wants four numbers.
+    math(EXPR major "${PROJECT_VERSION_MAJOR}")
+    math(EXPR minor "${PROJECT_VERSION_MINOR}")
+    set(CPACK_BAZELOT_VERSION_QUAD "${major}.${minor}.0.0")
+    set(CPACK_BAZELOT_INSTALLER_DESCRIPTION "Bazelot ${PROJECT_VERSION} installer")
     include(CPack)
     return()
 endif()

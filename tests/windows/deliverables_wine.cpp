@@ -1,5 +1,6 @@
 // Runs under Wine: reads back from each built deliverable what Windows shows of it — the version
-// fields of Explorer's Details page, the icon and the application manifest.
+// fields of Explorer's Details page, the icon and the application manifest — and the installer's
+// version fields.
 #include "ui/win32/Resources.h"
 
 #include "platform/Utf16.h"
@@ -9,41 +10,50 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
 
 struct Deliverable {
-    const wchar_t* fileName;
+    const wchar_t* fileName; // nullptr: the installer that BAZELOT_INSTALLER names
     const wchar_t* productName;
-    const wchar_t* internalName;
-    const wchar_t* fileDescription; // nullptr: the field must be absent
+    const wchar_t* internalName; // nullptr: not checked
+    const wchar_t* fileDescription;
+    WORD language; // of the one string table, which Translation names
+    WORD codePage;
 };
 
 const Deliverable kDeliverables[] = {
-    {L"prjBazelot.exe", L"prjBazelot", L"prjBazelot", nullptr},
-    {L"КВАРЗЕЛ.exe", L"BAZELOT", L"КВАРЗЕЛ", L"Программа для перевода чисел в разные системы счисления"},
+    {L"prjBazelot.exe", L"prjBazelot", L"prjBazelot",
+     L"Bazelot: converts whole numbers between numeral systems", 0x409, 1200},
+    {L"КВАРЗЕЛ.exe", L"BAZELOT", L"КВАРЗЕЛ", L"Программа для перевода чисел в разные системы счисления",
+     0x419, 1251},
 };
+const Deliverable kInstaller = {nullptr, L"Bazelot", nullptr, L"Bazelot 1.00 installer", 0x409, 1200};
 
-// A string of the US English, UTF-16 table, or nullptr when it is absent.
-const wchar_t* versionString(std::vector<BYTE>& info, const std::wstring& name) {
-    const std::wstring path = L"\\StringFileInfo\\040904b0\\" + name;
-    void* value = nullptr;
+// The language and code page of the first string table, the one Explorer reads; nullptr without one.
+const WORD* translation(std::vector<BYTE>& info) {
+    WORD* pair = nullptr;
     UINT length = 0;
-    return VerQueryValueW(info.data(), path.c_str(), &value, &length) && length > 0
-               ? static_cast<const wchar_t*>(value)
+    return VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pair),
+                          &length) &&
+                   length >= 2 * sizeof(WORD)
+               ? pair
                : nullptr;
 }
 
-// The field's text, or "(absent)"; UTF-8, so that a failure prints it readably.
+// A string of that table, or "(absent)"; UTF-8, so that a failure prints it readably.
 std::string field(std::vector<BYTE>& info, const wchar_t* name) {
-    const wchar_t* value = versionString(info, name);
-    return value ? platform::toUtf8(value) : "(absent)";
-}
-
-std::string expected(const wchar_t* text) {
-    return text ? platform::toUtf8(text) : "(absent)";
+    const WORD* table = translation(info);
+    wchar_t path[64];
+    swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", table ? table[0] : 0, table ? table[1] : 0, name);
+    void* value = nullptr;
+    UINT length = 0;
+    return VerQueryValueW(info.data(), path, &value, &length) && length > 0
+               ? platform::toUtf8(static_cast<const wchar_t*>(value))
+               : "(absent)";
 }
 
 // The widths of the images in the icon's group directory (GRPICONDIR: three words, then an entry of
@@ -59,17 +69,22 @@ std::vector<int> iconSizes(HMODULE module) {
     return sizes;
 }
 
-void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
-    CAPTURE(platform::toUtf8(d.fileName));
-    const std::wstring path = folder + L"\\" + d.fileName;
+// The version information that Explorer's Details page and Task Manager show.
+void checkVersion(const std::wstring& path, const Deliverable& d) {
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
     std::vector<BYTE> info(size);
     REQUIRE(size > 0);
     REQUIRE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
-    CHECK(field(info, L"ProductName") == expected(d.productName));
-    CHECK(field(info, L"InternalName") == expected(d.internalName));
-    CHECK(field(info, L"OriginalFilename") == expected(d.fileName));
-    CHECK(field(info, L"FileDescription") == expected(d.fileDescription));
+    const WORD* table = translation(info);
+    REQUIRE(table != nullptr);
+    CHECK(table[0] == d.language);
+    CHECK(table[1] == d.codePage);
+    CHECK(field(info, L"ProductName") == platform::toUtf8(d.productName));
+    if (d.internalName) {
+        CHECK(field(info, L"InternalName") == platform::toUtf8(d.internalName));
+        CHECK(field(info, L"OriginalFilename") == platform::toUtf8(d.fileName));
+    }
+    CHECK(field(info, L"FileDescription") == platform::toUtf8(d.fileDescription));
     CHECK(field(info, L"FileVersion") == "1.00");
     CHECK(field(info, L"ProductVersion") == "1.00");
     CHECK(field(info, L"CompanyName") == "Bazelot");
@@ -84,6 +99,12 @@ void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
     CHECK(fixed->dwFileVersionLS == 0);
     CHECK(fixed->dwProductVersionMS == MAKELONG(0, 1));
     CHECK(fixed->dwProductVersionLS == 0);
+}
+
+void checkDeliverable(const std::wstring& folder, const Deliverable& d) {
+    CAPTURE(platform::toUtf8(d.fileName));
+    const std::wstring path = folder + L"\\" + d.fileName;
+    checkVersion(path, d);
 
     HMODULE module =
         LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -118,4 +139,10 @@ TEST_CASE("what Windows shows of each deliverable: version fields, icon, manifes
     REQUIRE(folder != nullptr);
     for (const Deliverable& d : kDeliverables)
         checkDeliverable(folder, d);
+}
+
+TEST_CASE("what Windows shows of the installer") {
+    const wchar_t* installer = _wgetenv(L"BAZELOT_INSTALLER");
+    REQUIRE(installer != nullptr);
+    checkVersion(installer, kInstaller);
 }
