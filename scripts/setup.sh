@@ -42,6 +42,8 @@ packages_test=(
     desktop-file-utils appstream
     # key presses into a real window (the README's screenshots)
     xdotool
+    # the ways into the input box again on a private X display, which has the middle button's selection
+    xvfb xauth
     # the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the libFuzzer targets
     clang libclang-rt-dev
 )
