@@ -21,6 +21,15 @@ FakeRegistry::Value string(const std::string& text, bool terminated = true) {
     return {Registry::kTypeString, terminated ? text + '\0' : text, {}};
 }
 
+// The tool's two registry locations as a row gives them; an absent one is not written.
+void setLocations(FakeRegistry& registry, const std::optional<FakeRegistry::Value>& path,
+                  const std::optional<FakeRegistry::Value>& folder) {
+    if (path)
+        registry.setValue(kPathKey, "PATH", *path);
+    if (folder)
+        registry.setValue(kFolderKey, "MSINFO", *folder);
+}
+
 using Strings = std::vector<std::string>;
 using Starts = std::vector<FakeLauncher::Start>;
 
@@ -120,10 +129,7 @@ TEST_CASE("System Info starts the registry's tool or says it is unavailable") {
     for (const Row& row : rows) {
         CAPTURE(row.tag);
         FakeRegistry registry;
-        if (row.path)
-            registry.setValue(kPathKey, "PATH", *row.path);
-        if (row.folder)
-            registry.setValue(kFolderKey, "MSINFO", *row.folder);
+        setLocations(registry, row.path, row.folder);
         if (row.keysDenied) {
             registry.denyKey(kPathKey);
             registry.denyKey(kFolderKey);
@@ -192,10 +198,7 @@ TEST_CASE("a malformed registry value is a plain answer, with no further search"
     for (const Row& row : rows) {
         INFO(row.tag);
         FakeRegistry registry;
-        if (row.path)
-            registry.setValue(kPathKey, "PATH", *row.path);
-        if (row.folder)
-            registry.setValue(kFolderKey, "MSINFO", *row.folder);
+        setLocations(registry, row.path, row.folder);
         FakeLauncher launcher;
         launcher.files = {kInFolder};
         launcher.onPath["hardinfo"] = "/usr/bin/hardinfo";

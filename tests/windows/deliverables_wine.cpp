@@ -33,25 +33,12 @@ const Deliverable kDeliverables[] = {
 };
 const Deliverable kInstaller = {nullptr, L"Bazelot", nullptr, L"Bazelot 1.00 installer", 0x409, 1200};
 
-// The language and code page of the first string table, the one Explorer reads; nullptr without one.
-const WORD* translation(std::vector<BYTE>& info) {
-    WORD* pair = nullptr;
-    UINT length = 0;
-    return VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pair),
-                          &length) &&
-                   length >= 2 * sizeof(WORD)
-               ? pair
-               : nullptr;
-}
-
-// A string of that table, or "(absent)"; UTF-8, so that a failure prints it readably.
-std::string field(std::vector<BYTE>& info, const wchar_t* name) {
-    const WORD* table = translation(info);
-    wchar_t path[64];
-    swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", table ? table[0] : 0, table ? table[1] : 0, name);
+// A string of the table whose path (\StringFileInfo\llllcccc\) is given, or "(absent)"; UTF-8, so
+// that a failure prints it readably.
+std::string field(std::vector<BYTE>& info, const std::wstring& table, const wchar_t* name) {
     void* value = nullptr;
     UINT length = 0;
-    return VerQueryValueW(info.data(), path, &value, &length) && length > 0
+    return VerQueryValueW(info.data(), (table + name).c_str(), &value, &length) && length > 0
                ? platform::toUtf8(static_cast<const wchar_t*>(value))
                : "(absent)";
 }
@@ -75,22 +62,27 @@ void checkVersion(const std::wstring& path, const Deliverable& d) {
     std::vector<BYTE> info(size);
     REQUIRE(size > 0);
     REQUIRE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
-    const WORD* table = translation(info);
-    REQUIRE(table != nullptr);
-    CHECK(table[0] == d.language);
-    CHECK(table[1] == d.codePage);
-    CHECK(field(info, L"ProductName") == platform::toUtf8(d.productName));
+    // The language and code page of the first string table, the one Explorer reads.
+    WORD* translation = nullptr;
+    UINT length = 0;
+    REQUIRE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                           &length));
+    REQUIRE(length >= 2 * sizeof(WORD));
+    CHECK(translation[0] == d.language);
+    CHECK(translation[1] == d.codePage);
+    wchar_t table[32];
+    swprintf(table, 32, L"\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
+    CHECK(field(info, table, L"ProductName") == platform::toUtf8(d.productName));
     if (d.internalName) {
-        CHECK(field(info, L"InternalName") == platform::toUtf8(d.internalName));
-        CHECK(field(info, L"OriginalFilename") == platform::toUtf8(d.fileName));
+        CHECK(field(info, table, L"InternalName") == platform::toUtf8(d.internalName));
+        CHECK(field(info, table, L"OriginalFilename") == platform::toUtf8(d.fileName));
     }
-    CHECK(field(info, L"FileDescription") == platform::toUtf8(d.fileDescription));
-    CHECK(field(info, L"FileVersion") == "1.00");
-    CHECK(field(info, L"ProductVersion") == "1.00");
-    CHECK(field(info, L"CompanyName") == "Bazelot");
+    CHECK(field(info, table, L"FileDescription") == platform::toUtf8(d.fileDescription));
+    CHECK(field(info, table, L"FileVersion") == "1.00");
+    CHECK(field(info, table, L"ProductVersion") == "1.00");
+    CHECK(field(info, table, L"CompanyName") == "Bazelot");
 
     VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
     const bool hasFixed = VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) &&
                           length >= sizeof *fixed;
     REQUIRE(hasFixed);
