@@ -459,15 +459,23 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
             COLORREF titleColour = 0;
             std::vector<Box> boxes;
             static HWND s_about;
+            static HWND s_box;
+            static int s_ticks;
             static HWND s_focusAfterBox;
             HWND sysInfo = nullptr;
             {
                 ModalWatch watch([&](HWND modal) {
                     if (isMessageBox(modal)) {
                         boxes.push_back(closeMessageBox(modal));
-                        // Once the box is gone and nothing else waits: where the dialog has its focus.
+                        // Once the box is gone and the dialog active again: where the dialog has its
+                        // focus. Wine hands activation back a moment after the box ends, so the focus
+                        // is read when it has landed somewhere, or after half a second without any.
                         s_about = about;
-                        SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                        s_box = modal;
+                        s_ticks = 0;
+                        SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                            if ((IsWindow(s_box) || !GetFocus()) && ++s_ticks < 50)
+                                return;
                             KillTimer(nullptr, timer);
                             s_focusAfterBox = GetFocus();
                             PostMessageW(s_about, WM_KEYDOWN, VK_ESCAPE, 1);
