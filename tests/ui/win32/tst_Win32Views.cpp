@@ -10,6 +10,7 @@
 #include "ui/win32/AboutDialog.h"
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MenuBar.h"
 #include "ui/win32/MessageLoop.h"
 
 #include <doctest/doctest.h>
