@@ -4,6 +4,7 @@
 // ("dispatch_exception code=c0000005"), which Wine would otherwise swallow in a window procedure.
 #include "core/Layout.h"
 #include "platform/Utf16.h"
+#include "tests/windows/StartedProgram.h"
 #include "ui/win32/AboutDialog.h"
 #include "ui/win32/ControlTable.h"
 
@@ -102,21 +103,9 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
     const WindowLayout& aboutTable = aboutLayout(Language::Russian);
     for (const Row& row : rows) {
         INFO(std::string(row.tag));
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        REQUIRE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process));
-        // Whatever fails below, the program does not outlive the test.
-        struct Ender {
-            PROCESS_INFORMATION& process;
-            ~Ender() {
-                if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-                    TerminateProcess(process.hProcess, 1);
-                CloseHandle(process.hThread);
-                CloseHandle(process.hProcess);
-            }
-        } ender{process};
+        const StartedProgram started(program);
+        REQUIRE(started.running());
+        const PROCESS_INFORMATION& process = started.process();
         REQUIRE(WaitForInputIdle(process.hProcess, kPatience) == 0);
         const DWORD thread = process.dwThreadId;
         HWND window = waitForWindow(thread, nullptr);
