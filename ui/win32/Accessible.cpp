@@ -216,15 +216,15 @@ private:
     Accessible::Speech m_speech;
 };
 
-LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
+LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
 
 LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR data) {
     return guarded(GetAncestor(control, GA_ROOT),
-                   [&] { return handleControlMessage(control, message, wParam, lParam, data); });
+                   [&] { return answer(control, message, wParam, lParam, data); });
 }
 
-LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
+LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
         const Oleacc& oleacc = Oleacc::get();
         IAccessible* standard = nullptr;

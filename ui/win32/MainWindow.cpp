@@ -142,7 +142,7 @@ void MainWindow::apply(const WindowChange& change) {
     }
     if (change.quit)
         PostQuitMessage(0);
-    // Last: the view goes with its window.
+    // Last: nothing of the window is used once it has gone.
     if (change.close)
         DestroyWindow(m_window);
 }

@@ -29,8 +29,9 @@ public:
     static TableWindow* of(HWND window);
 
     Language language() const { return m_language; }
-    // Runs one of the program's own modal loops over this window. False when the window went meanwhile;
-    // the caller then touches nothing of it any more.
+    // Runs one of the program's own modal loops over this window. False when the window went meanwhile:
+    // its controls are gone, and the object lasts only until the window procedure's call that ran the
+    // loop returns (at once, outside any).
     bool runModal(const std::function<void()>& loop);
 
 protected:
