@@ -50,7 +50,8 @@ LRESULT CALLBACK TableWindow::windowProc(HWND window, UINT message, WPARAM wPara
         created->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    TableWindow* self = of(window);
+    // The class's own procedure: the user data is the object, from WM_NCCREATE to WM_NCDESTROY.
+    auto* self = reinterpret_cast<TableWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -63,10 +64,10 @@ LRESULT CALLBACK TableWindow::windowProc(HWND window, UINT message, WPARAM wPara
     if (!self->m_controls)
         return DefWindowProcW(window, message, wParam, lParam);
     ++self->m_running;
-    const LRESULT answer = guarded(window, [&] { return self->handleMessage(message, wParam, lParam); });
+    const LRESULT result = guarded(window, [&] { return self->handleMessage(message, wParam, lParam); });
     --self->m_running;
     self->releaseWhenDone();
-    return answer;
+    return result;
 }
 
 void TableWindow::releaseWhenDone() {
