@@ -131,11 +131,12 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
 
         HWND closed = row.closeAbout ? about : window;
         PostMessageW(closed, WM_CLOSE, 0, 0);
-        // A mark posted behind the request: once the input box shows it, the request has been handled.
+        // A mark posted behind the request: once the input box shows it, the request has been handled
+        // (or the window has gone).
         PostMessageW(input, EM_SETSEL, 1, 3);
         waitUntil([&] {
             DWORD_PTR selection = 0;
-            return !IsWindow(input) ||
+            return !IsWindow(closed) ||
                    (SendMessageTimeoutW(input, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 1000, &selection) &&
                     selection == MAKELONG(1, 3));
         });
