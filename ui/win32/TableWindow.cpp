@@ -76,12 +76,21 @@ void TableWindow::releaseWhenDone() {
 }
 
 bool TableWindow::runModal(const std::function<void()>& loop) {
-    ++m_running;
-    ++m_modalLoops;
-    loop();
-    --m_modalLoops;
-    --m_running;
-    const bool lives = m_window != nullptr;
+    {
+        // Counted out again whatever the loop throws.
+        struct Count {
+            TableWindow& window;
+            ~Count() {
+                --window.m_modalLoops;
+                --window.m_running;
+            }
+        };
+        ++m_running;
+        ++m_modalLoops;
+        const Count count{*this};
+        loop();
+    }
+    const bool lives = alive();
     releaseWhenDone();
     return lives;
 }
