@@ -21,7 +21,8 @@ void showMessage(HWND owner, const Message& message) {
 
 void showFailure(HWND owner, const char* what) noexcept {
     try {
-        // In the language of the window where it happened, which is held while the box is up.
+        // In the language of the window where it happened, which is held while the box is up; outside
+        // any, in the language the program starts in.
         TableWindow* window = TableWindow::of(GetAncestor(owner, GA_ROOT));
         const Message box = unexpectedFailure(window ? window->language() : Language::Russian, what);
         if (window)
