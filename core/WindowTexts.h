@@ -23,6 +23,7 @@ struct WindowTexts {
     const char* notBinary;
     const char* notOctal;
     const char* notHexadecimal;
+    const char* unexpectedFailure; // a box's text, followed by what failed
     const char* menuFile;
     const char* menuExit;
     const char* menuOptions;

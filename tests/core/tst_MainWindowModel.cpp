@@ -242,8 +242,8 @@ TEST_CASE("both languages' tables fill every field and hold the same controls") 
     }
     for (const Language language : kLanguages) {
         const WindowTexts& texts = windowTexts(language);
-        for (const char* text :
-             {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal, texts.notHexadecimal})
+        for (const char* text : {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal,
+                                 texts.notHexadecimal, texts.unexpectedFailure})
             CHECK(std::string(text).size() > 0);
     }
 }
