@@ -1,6 +1,7 @@
 #include "ui/qt/BazelotWindow.h"
 
 #include "ui/qt/AboutDialog.h"
+#include "ui/qt/Announcer.h"
 #include "ui/qt/CoreAnswers.h"
 #include "ui/qt/InputLineEdit.h"
 #include "ui/qt/Twips.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -45,6 +47,12 @@ BazelotWindow::BazelotWindow(Language language, platform::PlatformServices servi
 
     buildMenus();
     buildControls();
+    // F10 opens the menu bar's first menu, as on Windows and GTK desktops; Qt opens it on Alt only.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     followFocus(this, m_model.focus());
     setFixedSize(twipsToPixels(layout.clientWidth),
                  menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
@@ -101,8 +109,9 @@ void BazelotWindow::buildControls() {
         case ControlKind::Button: {
             auto* button = new QPushButton(text(control.text), parent);
             button->setToolTip(text(control.toolTip));
-            // Enter presses the focused button, as on the desktop this program comes from.
-            button->setAutoDefault(true);
+            // No button is the window's default, where Enter presses nothing: keyPressEvent asks the
+            // core what Enter presses.
+            button->setAutoDefault(false);
             if (control.role == ControlRole::Calculate) {
                 cmdCalculate = button;
                 connect(button, &QPushButton::clicked, this, [this] {
@@ -177,11 +186,15 @@ void BazelotWindow::buildStatusBar(const Control& control) {
     sbrStatus_1->setIndent(3);
     sbrStatus_1->setAutoFillBackground(true);
     sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
+    m_announcer = new Announcer(sbrStatus);
 }
 
 void BazelotWindow::apply(const WindowChange& change) {
-    if (change.status)
+    if (change.status) {
         sbrStatus_1->setText(text(*change.status));
+        sbrStatus_1->setAccessibleName(
+            text(m_model.accessibleName(*findControl(m_model.layout(), ControlRole::Status))));
+    }
     if (change.calculateEnabled)
         cmdCalculate->setEnabled(*change.calculateEnabled);
     if (change.result)
@@ -210,17 +223,21 @@ void BazelotWindow::apply(const WindowChange& change) {
 }
 
 void BazelotWindow::announce(const Announcement& announcement) {
-    // Qt 6.4 has no event that speaks a text of its own. A new status reaches a screen reader as the
-    // status panel's new name and, since the input box has the focus while the user types, as the
-    // box's new description; a new result as the result box's new text, which setText reports.
-    if (announcement.control == ControlRole::Status) {
-        for (const Control& control : m_model.layout().controls) {
-            if (control.role == ControlRole::Status)
-                sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
-            if (control.role == ControlRole::InputBox)
-                txtValue->setAccessibleDescription(text(m_model.accessibleDescription(control)));
+    m_announcer->say(text(announcement.text));
+}
+
+void BazelotWindow::keyPressEvent(QKeyEvent* event) {
+    // Here come the keys that the focused control left: Enter presses what the core says.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QWidget* focused = focusWidget();
+        const Control* target =
+            enterTarget(m_model.layout(), focused ? focused->objectName().toStdString() : std::string());
+        if (auto* button = target ? findChild<QPushButton*>(text(target->name)) : nullptr) {
+            button->click();
+            return;
         }
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void BazelotWindow::applyTabStops() {
