@@ -293,6 +293,12 @@ TEST_CASE("every control and window has a spoken name in its language, and the t
                 CHECK(spoken.find_first_of("&_") == std::string::npos);
             }
         }
+        for (const MenuItem& item : model.layout().menu) {
+            CAPTURE(item.name);
+            const std::string spoken = spokenName(item);
+            CHECK_FALSE(spoken.empty());
+            CHECK(spoken.find_first_of("&_") == std::string::npos);
+        }
         const WindowLayout& layout = model.layout();
         const std::string input = model.accessibleName(*findControl(layout, ControlRole::InputBox));
         CHECK(input != model.accessibleName(*findControl(layout, ControlRole::ResultBox)));

@@ -4,6 +4,7 @@
 #include "ui/qt/Announcer.h"
 #include "ui/qt/CoreAnswers.h"
 #include "ui/qt/InputLineEdit.h"
+#include "ui/qt/SpokenMenuItem.h"
 #include "ui/qt/Twips.h"
 #include "ui/qt/frmBazelot.h"
 #include "ui/qt/frmBazelot_rus.h"
@@ -47,12 +48,19 @@ BazelotWindow::BazelotWindow(Language language, platform::PlatformServices servi
 
     buildMenus();
     buildControls();
-    // F10 opens the menu bar's first menu, as on Windows and GTK desktops; Qt opens it on Alt only.
+    // F10 enters the menu bar and leaves it again, as on Windows and GTK desktops. Qt does so on a tap
+    // of Alt only, so the key is handed on as such a tap: the bar then takes the focus and a screen
+    // reader follows it from menu to menu.
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(Qt::Key_F10);
     addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget* focused = focusWidget() ? focusWidget() : this;
+        QKeyEvent altPressed(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(focused, &altPressed);
+        QKeyEvent altReleased(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QApplication::sendEvent(focused, &altReleased);
+    });
     followFocus(this, m_model.focus());
     setFixedSize(twipsToPixels(layout.clientWidth),
                  menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
@@ -74,6 +82,8 @@ void BazelotWindow::buildMenus() {
         QAction* action =
             parentMenu ? parentMenu->addAction(text(item.text)) : menuBar()->addAction(text(item.text));
         action->setObjectName(text(item.name));
+        if (!item.accessibleName.empty())
+            setSpokenName(action, text(spokenName(item)));
         const MenuCommand command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { apply(m_model.menuCommand(command)); });
     }

@@ -695,6 +695,19 @@ void tst_frmBazelot::accessibility() {
                      QString::fromStdString(model.accessibleDescription(control)));
     }
 
+    // The menu bar's items as the core says them: About without its underscore.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.window->menuBar());
+    QStringList spokenItems;
+    for (const MenuItem& item : model.layout().menu) {
+        if (item.parent.empty())
+            spokenItems << QString::fromStdString(spokenName(item));
+    }
+    QCOMPARE(bar->childCount(), spokenItems.size());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QCOMPARE(bar->child(i)->text(QAccessible::Name), spokenItems[i]);
+        QCOMPARE(bar->child(i)->role(), QAccessible::MenuItem);
+    }
+
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     w.type("2");
     w.click(w.input(1));
