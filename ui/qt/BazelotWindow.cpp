@@ -64,6 +64,7 @@ BazelotWindow::BazelotWindow(Language language, platform::PlatformServices servi
     followFocus(this, m_model.focus());
     setFixedSize(twipsToPixels(layout.clientWidth),
                  menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
+    keepFixedSize(this);
 }
 
 void BazelotWindow::buildMenus() {

@@ -24,6 +24,7 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -316,6 +317,12 @@ void tst_frmBazelot::initialState() {
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w.window->minimumSize(), w.window->maximumSize());
+    // A title bar that offers maximize all the same (Qt's own on Wayland) maximizes nothing.
+    const QSize fixed = w.window->size();
+    w.window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_COMPARE(w.window->windowHandle()->windowStates(), Qt::WindowNoState);
+    QTRY_COMPARE(w.window->size(), fixed);
+    QCOMPARE(w.window->maximumSize(), fixed);
 }
 
 void tst_frmBazelot::geometry_data() {
