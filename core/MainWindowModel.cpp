@@ -124,6 +124,10 @@ WindowChange MainWindowModel::cmdExit_Click() {
     return {.close = true};
 }
 
+WindowChange MainWindowModel::replacedWindowActivated() const {
+    return {.announcement = Announcement{ControlRole::Status, m_state.status}};
+}
+
 WindowChange MainWindowModel::menuCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::None:

@@ -82,6 +82,9 @@ public:
     WindowChange cmdCalculate_Click(const ShowBox& show);
     WindowChange cmdExit_Click();
     WindowChange menuCommand(MenuCommand command);
+    // The window opened in place of the other language's has become active: the status the user last
+    // heard was that window's, so this one's is news.
+    WindowChange replacedWindowActivated() const;
 
 private:
     void Form_Load();

@@ -205,6 +205,10 @@ TEST_CASE("menu items, Exit and the language switch") {
         CHECK(switched.open == other);
         CHECK(switched.close);
         CHECK_FALSE(switched.quit);
+        // The new window's status is news once it is active.
+        const MainWindowModel opened(other);
+        CHECK(opened.replacedWindowActivated().announcement ==
+              Announcement{ControlRole::Status, windowTexts(other).ready});
 
         CHECK(model.menuCommand(MenuCommand::Exit).quit);
         CHECK(model.menuCommand(MenuCommand::About).showAbout);

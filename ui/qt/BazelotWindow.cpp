@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -225,6 +226,7 @@ void BazelotWindow::apply(const WindowChange& change) {
                                   : new frmBazelot_rus(m_services);
         // Only the place on the screen is kept, so that the window does not jump.
         next->move(pos());
+        next->m_replacesAnother = true;
         next->show();
     }
     if (change.close)
@@ -235,6 +237,16 @@ void BazelotWindow::apply(const WindowChange& change) {
 
 void BazelotWindow::announce(const Announcement& announcement) {
     m_announcer->say(text(announcement.text));
+}
+
+void BazelotWindow::changeEvent(QEvent* event) {
+    // Once active and its focus given, so that a screen reader has presented the new window and the
+    // focused control, which cuts off what it was saying, before the news.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_replacesAnother) {
+        m_replacesAnother = false;
+        QTimer::singleShot(0, this, [this] { apply(m_model.replacedWindowActivated()); });
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void BazelotWindow::keyPressEvent(QKeyEvent* event) {

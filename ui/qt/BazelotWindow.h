@@ -31,6 +31,7 @@ public:
 
 protected:
     BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent);
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -52,4 +53,5 @@ private:
     QPushButton* cmdCalculate = nullptr;
     QLabel* sbrStatus_1 = nullptr;
     Announcer* m_announcer = nullptr;
+    bool m_replacesAnother = false; // opened by the language switch, not yet active
 };

@@ -114,6 +114,22 @@ QList<BazelotWindow*> mainWindows() {
     return windows;
 }
 
+// What a window last told a screen reader out of turn: the text of the notification in its status bar.
+// Whether Orca speaks it, and once, tst_screenReader proves; the offscreen platform has no
+// accessibility bridge that would let a test watch the events.
+QAccessibleInterface* notification(QMainWindow* window) {
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->statusBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->role() == QAccessible::Notification)
+            return bar->child(i);
+    }
+    return nullptr;
+}
+QString announced(QMainWindow* window) {
+    QAccessibleInterface* told = notification(window);
+    return told ? told->child(0)->text(QAccessible::Name) : QString();
+}
+
 // A window of the row's language for one test; it deletes itself when closed, so hold it weakly.
 struct Shown {
     QPointer<BazelotWindow> window{create(russian())};
@@ -132,18 +148,8 @@ struct Shown {
     QLineEdit* txtResult() const { return get<QLineEdit>("txtResult"); }
     QPushButton* cmdCalculate() const { return get<QPushButton>("cmdCalculate"); }
     QString status() const { return get<QLabel>("sbrStatus_1")->text(); }
-    // What the window last told a screen reader out of turn: the text of the notification in its status
-    // bar. Whether Orca speaks it, and once, tests/ui/qt/orca proves; the offscreen platform has no
-    // accessibility bridge that would let a test watch the events.
-    QAccessibleInterface* notification() const {
-        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->statusBar());
-        for (int i = 0; i < bar->childCount(); ++i) {
-            if (bar->child(i)->role() == QAccessible::Notification)
-                return bar->child(i);
-        }
-        return nullptr;
-    }
-    QString announced() const { return notification()->child(0)->text(QAccessible::Name); }
+    QAccessibleInterface* notification() const { return ::notification(window); }
+    QString announced() const { return ::announced(window); }
     QRadioButton* input(int index) const {
         return get<QRadioButton>(QStringLiteral("optSysInp_%1").arg(index));
     }
@@ -865,6 +871,12 @@ void tst_frmBazelot::switchingBackAndForth() {
               "not decimal to binary");
         check(!cmdCalculate->isEnabled(), "Calculate enabled");
         check(window->findChild<QLabel*>("sbrStatus_1")->text() == "Ready", "status not Ready");
+        // A window in place of another tells its status once it is active.
+        if (opened.size() > 1) {
+            QApplication::setActiveWindow(window);
+            QCoreApplication::processEvents();
+            check(announced(window) == "Ready", "the new window did not tell its status");
+        }
         check(window->sInp() == 10 && window->sOut() == 2, "systems not 10 and 2");
         check(lastClosed.isEmpty(), "the last window closed during a switch");
         // Qt's own texts speak the window's language.

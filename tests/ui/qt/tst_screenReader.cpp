@@ -28,8 +28,9 @@ struct Step {
 // In each window: a value accepted, a refused character, the value accepted again, and Calculate
 // (Tab reaches it from the input box through the two option groups and the result box); then F10 into
 // the menu bar and Left to About, said as the core names it; and Orca's command that reads the status
-// bar (pressed twice; it names the window's default button too). Between the windows, the language switch
-// from the keyboard: F10, Options, Choose Language, the other language.
+// bar (pressed twice; it names the window's default button too). Between the windows, the language
+// switch from the keyboard (F10, Options, Choose Language, the other language), after which the new
+// window's status is news.
 std::vector<Step> userSession() {
     std::vector<Step> steps;
     for (const WindowTexts* texts : {&russianTexts, &englishTexts}) {
@@ -37,7 +38,7 @@ std::vector<Step> userSession() {
             return QString::fromUtf8(text);
         };
         if (texts == &englishTexts)
-            steps.push_back({"F10 Right Down Right Return", say(texts->title), false});
+            steps.push_back({"F10 Right Down Right Return", say(texts->ready)});
         steps.push_back({"2 5 5", say(texts->accepted)});
         steps.push_back({"G", say(texts->notNumber)});
         steps.push_back({"BackSpace", say(texts->accepted)});
