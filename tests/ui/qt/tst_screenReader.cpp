@@ -18,7 +18,8 @@
 namespace {
 
 // One step of a user's session: the keys, pressed 250 ms apart, and what Orca must say after them,
-// once. A step that only waits for its text (the window a switch opens) may hear it more often.
+// once. A text that is part of a reading Orca is asked for (a menu item, the status bar) may come more
+// often.
 struct Step {
     QString keys;
     QString heard;
