@@ -164,6 +164,7 @@ QStringList runSession(const QString& logPath) {
     std::vector<qsizetype> starts;
     QStringList faults;
     for (const Step& step : steps) {
+        QThread::msleep(250); // after the last key of the step before
         starts.push_back(readAll(logPath).size());
         if (!session.run(XDOTOOL_PROGRAM, QStringList{"key", "--delay", "250"} + step.keys.split(' ')))
             return {"xdotool failed on " + step.keys};
