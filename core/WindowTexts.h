@@ -31,6 +31,7 @@ struct WindowTexts {
     const char* menuEnglish;
     const char* menuRussian;
     const char* menuAbout;
+    const char* menuAboutName; // the About item as a screen reader says it
     // What a screen reader says: the two text boxes' names, the buttons' descriptions, and what it
     // announces after Calculate.
     const char* inputName;
