@@ -17,8 +17,9 @@ command kvarzel).")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/BazelotCPackOptions.cmake)
 set(cpack_options "set(ENV{SOURCE_DATE_EPOCH} ${BAZELOT_SOURCE_DATE_EPOCH})\nset(ENV{TZ} UTC)\n")
 # Every file and folder staged for packing gets that time (the DEB generator sets it itself; the ZIP
-# keeps the staged files' times).
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/BazelotCPackTimes.cmake)
+# keeps the staged files' times); a .deb's members get modes of their own, not the umask's.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/BazelotCPackReproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/BazelotCPackReproducible.cmake)
 
 if(WIN32)
     file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}")
