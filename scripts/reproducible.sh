@@ -66,7 +66,7 @@ done <<<"$artefacts"
 
 lintian_status=0
 if command -v lintian >/dev/null; then
-    report=$(lintian --fail-on none "$second"/build/default/*.deb)
+    report=$(lintian --fail-on none "$second"/build/default/*.deb 2>&1)
     if grep -qE '^[EW]: ' <<<"$report"; then
         echo "FAIL: lintian on the package built under umask 0002:"
         echo "$report"
