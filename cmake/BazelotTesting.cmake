@@ -41,10 +41,6 @@ configure_file(${BAZELOT_DOCTEST_INCLUDE_DIR}/doctest/doctest.h
 add_library(bazelot_doctest INTERFACE)
 # SYSTEM keeps the header's own warnings out of the -Wall -Wextra build.
 target_include_directories(bazelot_doctest SYSTEM INTERFACE ${PROJECT_BINARY_DIR}/doctest/include)
-if(WIN32)
-    # The cross-compiler's win32 thread model has no std::mutex; every suite runs on one thread anyway.
-    target_compile_definitions(bazelot_doctest INTERFACE DOCTEST_CONFIG_NO_MULTITHREADING)
-endif()
 
 # The one main() every doctest suite shares, compiled once.
 add_library(bazelot_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)

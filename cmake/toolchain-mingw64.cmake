@@ -1,12 +1,11 @@
-# Cross-builds the Windows programs on Linux with mingw-w64 (Debian's g++-mingw-w64-x86-64-win32 and
-# binutils-mingw-w64-x86-64). The win32 thread model: nothing here starts a thread, and the posix
-# flavour's runtime links winpthread into every program (23 KB of each .exe).
+# Cross-builds the Windows programs on Linux with mingw-w64 (Debian's g++-mingw-w64-x86-64-posix and
+# binutils-mingw-w64-x86-64). The posix flavour is the one whose C++ runtime has std::thread.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(BAZELOT_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${BAZELOT_MINGW_PREFIX}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${BAZELOT_MINGW_PREFIX}-g++-win32)
+set(CMAKE_C_COMPILER ${BAZELOT_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BAZELOT_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${BAZELOT_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${BAZELOT_MINGW_PREFIX})

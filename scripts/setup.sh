@@ -59,7 +59,7 @@ packages_bench=(
 packages_windows=(
     # the Windows programs cross-built with mingw-w64 (no host compiler: nothing is built for Linux)
     # and packed as a ZIP and an installer
-    cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 nsis
+    cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
     # the programs' icon file, drawn from the SVG in the sizes Windows picks from
     librsvg2-bin icoutils
 )
