@@ -55,6 +55,8 @@ packages_test=(
 packages_package=(
     # cpack's Debian package: its computed dependencies (dpkg-shlibdeps, file) and Debian's own check
     dpkg-dev file lintian
+    # what differs, shown by the reproducibility check where two builds of one commit are not the same
+    diffoscope-minimal
 )
 packages_bench=(
     # Google Benchmark for the engine; X Damage and XTest for the outside observer of the window, which
