@@ -201,7 +201,7 @@ void MainWindow::apply(const WindowChange& change) {
         SetWindowTextW(m_controls->handle(ControlRole::ResultBox), platform::toUtf16(*change.result).c_str());
     }
     if (change.announcement)
-        announce(change.announcement->control);
+        announce(*change.announcement);
     applyTabStops();
     if (change.showAbout)
         showAboutDialog(m_window, m_model.language(), m_session.services);
@@ -221,17 +221,9 @@ void MainWindow::apply(const WindowChange& change) {
         DestroyWindow(m_window);
 }
 
-void MainWindow::announce(ControlRole control) {
-    // A new status renames the status bar, a live region that a screen reader speaks where the user
-    // is, and describes the input box; a new result is the result box's new value.
-    if (control == ControlRole::Status) {
-        HWND status = m_controls->handle(ControlRole::Status);
-        Accessible::notify(status, Accessible::Change::Name);
-        Accessible::notify(status, Accessible::Change::LiveRegion);
-        Accessible::notify(m_controls->handle(ControlRole::InputBox), Accessible::Change::Description);
-    } else {
-        Accessible::notify(m_controls->handle(control), Accessible::Change::Value);
-    }
+void MainWindow::announce(const Announcement& announcement) {
+    Accessible::announce(m_window, m_controls->handle(announcement.control), announcement.control,
+                         announcement.text, m_session.notifier);
 }
 
 void MainWindow::applyTabStops() {

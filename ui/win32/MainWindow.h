@@ -2,6 +2,7 @@
 
 #include "core/MainWindowModel.h"
 #include "platform/PlatformServices.h"
+#include "ui/win32/Accessible.h"
 #include "ui/win32/ControlTable.h"
 
 #include <windows.h>
@@ -14,6 +15,7 @@ struct Session {
     HINSTANCE instance;
     platform::PlatformServices services;
     int openWindows = 0;
+    const Accessible::Notifier* notifier = nullptr; // null: the system's
 };
 
 // The main window's view, shared by both languages: it builds its controls and menus from the core's
@@ -35,7 +37,7 @@ private:
     void command(WPARAM wParam);
     void controlCommand(const Control& control, WORD notification);
     void apply(const WindowChange& change);
-    void announce(ControlRole control);
+    void announce(const Announcement& announcement);
     void applyTabStops();
     // Tells the model which control has the focus, before another window takes it.
     void rememberFocus();
