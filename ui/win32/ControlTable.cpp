@@ -113,6 +113,9 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     if (!layout.menu.empty())
         buildMenu();
+    // Each control is made where it belongs, with its font: moving twenty controls afterwards is a good
+    // part of the start-up under Wine.
+    m_fontDpi = windowDpi(window);
     bool afterOption = false;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const Control& control = layout.controls[i];
@@ -128,9 +131,12 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
         afterOption = option;
         const std::wstring text =
             control.kind == ControlKind::TextBox ? std::wstring() : platform::toUtf16(control.text);
+        const RECT rect = controlRect(control, m_fontDpi);
         HWND handle =
-            CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, 0, 0, 0, 0, window,
+            CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, rect.left, rect.top,
+                            rect.right - rect.left, rect.bottom - rect.top, window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + i)), instance, nullptr);
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.pointSize)), FALSE);
         m_handles.push_back(handle);
         if (control.kind == ControlKind::StatusBar) {
             StatusBar::attach(handle, control.textLines);
@@ -143,7 +149,7 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
         Accessible::attach(handle, speech);
     }
     Accessible::attach(window, speech);
-    place(windowDpi(window));
+    sizeWindow(m_fontDpi, nullptr);
 }
 
 std::string ControlTable::speak(const Control& control, bool description) const {
@@ -236,16 +242,25 @@ void ControlTable::place(int dpi, const POINT* topLeft) {
     }
     for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
         const Control& control = m_layout.controls[i];
-        const TwipsBox box = windowBox(m_layout, control);
-        RECT rect = twipsRect(box, dpi);
-        // A line is as thick as its box is high in pixels at 96 DPI, and as much thicker as the DPI is
-        // higher, so that the two lines of an etched rule stay one rule.
-        if (control.kind == ControlKind::Line)
-            rect.bottom = rect.top + MulDiv(box.height, dpi, USER_DEFAULT_SCREEN_DPI);
+        const RECT rect = controlRect(control, dpi);
         MoveWindow(m_handles[i], rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
         SendMessageW(m_handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(font(control.pointSize)), FALSE);
     }
     deleteFonts(oldFonts);
+    sizeWindow(dpi, topLeft);
+}
+
+RECT ControlTable::controlRect(const Control& control, int dpi) const {
+    const TwipsBox box = windowBox(m_layout, control);
+    RECT rect = twipsRect(box, dpi);
+    // A line is as thick as its box is high in pixels at 96 DPI, and as much thicker as the DPI is
+    // higher, so that the two lines of an etched rule stay one rule.
+    if (control.kind == ControlKind::Line)
+        rect.bottom = rect.top + MulDiv(box.height, dpi, USER_DEFAULT_SCREEN_DPI);
+    return rect;
+}
+
+void ControlTable::sizeWindow(int dpi, const POINT* topLeft) {
     const SIZE size = windowSizeForClient(m_window, m_layout.clientWidth, m_layout.clientHeight, dpi);
     SetWindowPos(m_window, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0u : UINT(SWP_NOMOVE)));

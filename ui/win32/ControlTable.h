@@ -56,6 +56,9 @@ private:
     using Fonts = std::map<int, HFONT>;
 
     void buildMenu();
+    RECT controlRect(const Control& control, int dpi) const;
+    // The window's size for its client area at this DPI, at topLeft when given.
+    void sizeWindow(int dpi, const POINT* topLeft);
     HFONT font(int pointSize);
     static void deleteFonts(Fonts& fonts);
     void addToolTip(HWND control, std::string_view text);

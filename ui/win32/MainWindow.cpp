@@ -74,14 +74,13 @@ void MainWindow::build(const POINT* topLeft) {
     if (topLeft)
         m_controls->place(windowDpi(m_window), topLeft);
 
-    // The loaded state: nothing is checked while the window loads.
+    // The loaded state: nothing is checked while the window loads. The options are made released.
     const MainWindowModel::State& state = m_model.state();
-    for (const SystemOption option : kSystemOptions) {
-        const int index = static_cast<int>(indexOf(option));
-        SendMessageW(m_controls->handle(ControlRole::InputOption, index), BM_SETCHECK,
-                     option == state.pressedInput ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageW(m_controls->handle(ControlRole::OutputOption, index), BM_SETCHECK,
-                     option == state.pressedOutput ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (const auto& [role, pressed] : {std::pair{ControlRole::InputOption, state.pressedInput},
+                                        std::pair{ControlRole::OutputOption, state.pressedOutput}}) {
+        if (pressed)
+            SendMessageW(m_controls->handle(role, static_cast<int>(indexOf(*pressed))), BM_SETCHECK,
+                         BST_CHECKED, 0);
     }
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
 }
@@ -232,8 +231,11 @@ void MainWindow::applyTabStops() {
             continue;
         HWND handle = m_controls->handle(control.name);
         const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-        SetWindowLongPtrW(handle, GWL_STYLE,
-                          m_model.isTabStop(control) ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+        // Read here, written only when it changes: a write is a round trip to the window server.
+        const LONG_PTR wanted =
+            m_model.isTabStop(control) ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP);
+        if (wanted != style)
+            SetWindowLongPtrW(handle, GWL_STYLE, wanted);
     }
 }
 
