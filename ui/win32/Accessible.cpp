@@ -391,6 +391,9 @@ LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, Subject
 
 LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR data) {
+    // Every message of every control passes here: only three are this subclass's business.
+    if (message != WM_GETOBJECT && message != WM_NCDESTROY && (message != s_markLiveRegion || message == 0))
+        return DefSubclassProc(control, message, wParam, lParam);
     return guarded(GetAncestor(control, GA_ROOT), [&] {
         return answer(control, message, wParam, lParam, reinterpret_cast<Subject*>(data));
     });

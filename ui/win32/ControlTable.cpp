@@ -281,11 +281,12 @@ LRESULT ControlTable::defaultButton() {
 }
 
 HFONT ControlTable::font(int pointSize) {
-    const Font& font = m_layout.font;
-    if (pointSize == 0)
-        pointSize = font.pointSize ? font.pointSize : systemPointSize();
+    // Keyed by the size asked for: the system's size is looked up once, not for every control.
     HFONT& handle = m_fonts[pointSize];
     if (!handle) {
+        const Font& font = m_layout.font;
+        if (pointSize == 0)
+            pointSize = font.pointSize ? font.pointSize : systemPointSize();
         LOGFONTW description{};
         description.lfHeight = -MulDiv(pointSize, m_fontDpi, 72);
         description.lfWeight = FW_NORMAL;
