@@ -75,6 +75,9 @@ function(bazelot_add_deliverable target)
         install(TARGETS ${target} RUNTIME DESTINATION .)
         set_property(GLOBAL APPEND PROPERTY BAZELOT_START_MENU "${ARG_FILE_NAME}" "${ARG_MENU_NAME}")
     else()
+        # Every symbol bound at start, so that the relocation table can be read-only from then on
+        # (lintian's hardening-no-bindnow); scripts/bench.sh shows no cost at start.
+        target_link_options(${target} PRIVATE LINKER:-z,now)
         install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         install(FILES ${generated}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
         # Its manual page, compressed as Debian's do (-n: no name or time stamp, the same bytes each build).

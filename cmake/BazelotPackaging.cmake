@@ -12,7 +12,17 @@ binary, octal and hexadecimal, in a Russian and an English window. The\n\
 package holds two builds of the same program, prjBazelot and КВАРЗЕЛ (the\n\
 command kvarzel).")
 
+# cpack reads this file first. Packing takes its times from SOURCE_DATE_EPOCH, as the build did, and
+# writes the ZIP's local times in UTC, whatever the packer's time zone.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/BazelotCPackOptions.cmake)
+set(cpack_options "set(ENV{SOURCE_DATE_EPOCH} ${BAZELOT_SOURCE_DATE_EPOCH})\nset(ENV{TZ} UTC)\n")
+# Every file and folder staged for packing gets that time (the DEB generator sets it itself; the ZIP
+# keeps the staged files' times); a .deb's members get modes of their own, not the umask's.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/BazelotCPackReproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/BazelotCPackReproducible.cmake)
+
 if(WIN32)
+    file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}")
     set(CPACK_GENERATOR ZIP NSIS)
     # Kept apart too: CPack's module changes its own variable when it writes the source package's set-up.
     set(BAZELOT_WINDOWS_PACKAGE "Bazelot-${PROJECT_VERSION}-win64")
@@ -76,12 +86,9 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright ${changelog}.gz DESTINATION ${doc}
 # building and running do without them; cpack reads this file first and says what is missing.
 find_program(BAZELOT_FILE_COMMAND file)
 find_program(BAZELOT_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(BAZELOT_FILE_COMMAND AND BAZELOT_DPKG_SHLIBDEPS)
-    set(cpack_options "")
-else()
-    set(cpack_options "message(FATAL_ERROR \"Packing needs dpkg-dev and file: scripts/setup.sh package\")")
+if(NOT BAZELOT_FILE_COMMAND OR NOT BAZELOT_DPKG_SHLIBDEPS)
+    string(APPEND cpack_options "message(FATAL_ERROR \"Packing needs dpkg-dev and file: scripts/setup.sh package\")\n")
 endif()
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/BazelotCPackOptions.cmake)
-file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}\n")
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "${cpack_options}")
 
 include(CPack)

@@ -15,6 +15,10 @@ std::string spokenName(const Control& control) {
     return control.accessibleName.empty() ? spokenCaption(control.text) : std::string(control.accessibleName);
 }
 
+std::string spokenName(const MenuItem& item) {
+    return item.accessibleName.empty() ? spokenCaption(item.text) : std::string(item.accessibleName);
+}
+
 const Control* findControl(const WindowLayout& layout, std::string_view name) {
     for (const Control& control : layout.controls) {
         if (control.name == name)

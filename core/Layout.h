@@ -90,6 +90,7 @@ struct MenuItem {
     std::string_view parent; // empty for the menu bar
     std::string_view text;
     MenuCommand command = MenuCommand::None; // None opens a submenu
+    std::string_view accessibleName = {};    // as for a control
 };
 
 struct WindowLayout {
@@ -109,6 +110,7 @@ struct WindowLayout {
 std::string spokenCaption(std::string_view caption);
 // What a screen reader says of a control: the table's name for it, otherwise its caption.
 std::string spokenName(const Control& control);
+std::string spokenName(const MenuItem& item);
 const Control* findControl(const WindowLayout& layout, std::string_view name);
 const Control* findControl(const WindowLayout& layout, ControlRole role, int index = 0);
 

@@ -83,7 +83,7 @@ WindowLayout build(const WindowTexts& texts, std::string_view name) {
         {"mnuLang", "mnuOptions", texts.menuLanguage},
         {"mnuEnglish", "mnuLang", texts.menuEnglish, MenuCommand::English},
         {"mnuRussian", "mnuLang", texts.menuRussian, MenuCommand::Russian},
-        {"mnuAbout", "", texts.menuAbout, MenuCommand::About},
+        {"mnuAbout", "", texts.menuAbout, MenuCommand::About, texts.menuAboutName},
     };
     return layout;
 }

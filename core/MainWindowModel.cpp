@@ -73,8 +73,7 @@ std::string MainWindowModel::accessibleName(const Control& control) const {
 }
 
 std::string MainWindowModel::accessibleDescription(const Control& control) const {
-    return control.role == ControlRole::InputBox ? m_state.status
-                                                 : std::string(control.accessibleDescription);
+    return std::string(control.accessibleDescription);
 }
 
 bool MainWindowModel::isTabStop(const Control& control) const {
@@ -123,6 +122,10 @@ WindowChange MainWindowModel::cmdCalculate_Click(const ShowBox& show) {
 
 WindowChange MainWindowModel::cmdExit_Click() {
     return {.close = true};
+}
+
+WindowChange MainWindowModel::replacedWindowActivated() const {
+    return {.announcement = Announcement{ControlRole::Status, m_state.status}};
 }
 
 WindowChange MainWindowModel::menuCommand(MenuCommand command) {

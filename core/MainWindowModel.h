@@ -66,7 +66,8 @@ public:
     // The view reports every control that takes the focus; the focus answers follow from it.
     FocusKeeper& focus() { return m_focus; }
     // What a screen reader says of a control and how it describes it, in the window's language: the
-    // status bar is named by the status, which also describes the input box.
+    // status bar is named by the status. A new status is news for the screen reader through the
+    // change's announcement only: a description would stay on the input box after the news is old.
     std::string accessibleName(const Control& control) const;
     std::string accessibleDescription(const Control& control) const;
     // Tab enters an option group at its pressed option, and stops at every other focusable control.
@@ -81,6 +82,9 @@ public:
     WindowChange cmdCalculate_Click(const ShowBox& show);
     WindowChange cmdExit_Click();
     WindowChange menuCommand(MenuCommand command);
+    // The window opened in place of the other language's has become active: the status the user last
+    // heard was that window's, so this one's is news.
+    WindowChange replacedWindowActivated() const;
 
 private:
     void Form_Load();

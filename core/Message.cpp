@@ -1,5 +1,8 @@
 #include "core/Message.h"
 
-Message unexpectedFailure(std::string_view what) {
-    return {std::string(kApplicationTitle), "Unexpected error: " + std::string(what), MessageIcon::Error};
+#include "core/WindowTexts.h"
+
+Message unexpectedFailure(Language language, std::string_view what) {
+    return {std::string(kApplicationTitle), windowTexts(language).unexpectedFailure + std::string(what),
+            MessageIcon::Error};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -21,6 +23,6 @@ using ShowBox = std::function<void(const Message&)>;
 // Message boxes show the application's title as their caption, in either build of the program.
 inline constexpr std::string_view kApplicationTitle = "prjBazelot";
 
-// What the user is told when something fails that the program did not foresee (a view catches it at
-// its edge, so that the window goes on working).
-Message unexpectedFailure(std::string_view what);
+// What the user is told, in the window's language, when something fails that the program did not
+// foresee (a view catches it at its edge, so that the window goes on working).
+Message unexpectedFailure(Language language, std::string_view what);

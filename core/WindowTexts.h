@@ -23,6 +23,7 @@ struct WindowTexts {
     const char* notBinary;
     const char* notOctal;
     const char* notHexadecimal;
+    const char* unexpectedFailure; // a box's text, followed by what failed
     const char* menuFile;
     const char* menuExit;
     const char* menuOptions;
@@ -30,6 +31,7 @@ struct WindowTexts {
     const char* menuEnglish;
     const char* menuRussian;
     const char* menuAbout;
+    const char* menuAboutName; // the About item as a screen reader says it
     // What a screen reader says: the two text boxes' names, the buttons' descriptions, and what it
     // announces after Calculate.
     const char* inputName;

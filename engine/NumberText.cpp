@@ -1,9 +1,8 @@
 #include "engine/NumberText.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
 namespace NumberText {
 
@@ -16,25 +15,22 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Rewrites an accepted text into the form std::from_chars reads ("-12.5e3"), or returns false.
-bool normalise(std::string_view text, std::string_view separator, std::string& out) {
+} // namespace
+
+bool isNumeric(std::string_view text, std::string_view separator) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            out += '-';
+    if (i < n && (text[i] == '+' || text[i] == '-'))
         ++i;
-    }
     std::size_t digits = 0;
     bool separatorSeen = false;
     while (i < n) {
         if (isDigit(text[i])) {
-            out += text[i++];
+            ++i;
             ++digits;
         } else if (!separatorSeen && !separator.empty() && text.substr(i).starts_with(separator)) {
-            out += '.';
             i += separator.size();
             separatorSeen = true;
         } else {
@@ -44,16 +40,13 @@ bool normalise(std::string_view text, std::string_view separator, std::string& o
     if (digits == 0)
         return false;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        out += 'e';
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            out += text[i++];
-        std::size_t exponentDigits = 0;
-        while (i < n && isDigit(text[i])) {
-            out += text[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
+            ++i;
+        const std::size_t exponentStart = i;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        if (i == exponentStart)
             return false;
     }
     while (i < n && isBlank(text[i]))
@@ -61,62 +54,52 @@ bool normalise(std::string_view text, std::string_view separator, std::string& o
     return i == n;
 }
 
-} // namespace
-
-Result<double> readNumber(std::string_view text, std::string_view decimalSeparator) {
-    std::string plain;
-    plain.reserve(text.size());
-    if (!normalise(text, decimalSeparator, plain))
-        return typeMismatch();
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars reports underflow the same way; a tiny value is a number that reads as zero.
-        const auto e = plain.find('e');
-        const bool negativeExponent = e != std::string::npos && plain[e + 1] == '-';
-        if (negativeExponent)
-            return 0.0;
-        return overflow();
+std::string writeWhole(double value) {
+    constexpr double kTwoTo64 = 18446744073709551616.0;
+    if (value < kTwoTo64)
+        return std::to_string(static_cast<std::uint64_t>(value));
+    // value = mantissa * 2^exponent exactly; the digits come from a big number in base 10^9, least
+    // significant limb first, doubled up to 29 times a pass so that a limb times the factor fits 64 bits.
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    exponent -= 53;
+    constexpr std::uint32_t kLimb = 1'000'000'000;
+    std::vector<std::uint32_t> limbs{static_cast<std::uint32_t>(mantissa % kLimb),
+                                     static_cast<std::uint32_t>(mantissa / kLimb % kLimb),
+                                     static_cast<std::uint32_t>(mantissa / kLimb / kLimb)};
+    while (exponent > 0) {
+        const int shift = std::min(exponent, 29);
+        exponent -= shift;
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint64_t product = (std::uint64_t(limb) << shift) + carry;
+            limb = static_cast<std::uint32_t>(product % kLimb);
+            carry = product / kLimb;
+        }
+        while (carry != 0) {
+            limbs.push_back(static_cast<std::uint32_t>(carry % kLimb));
+            carry /= kLimb;
+        }
     }
-    if (error != std::errc() || end != plain.data() + plain.size())
+    std::string text = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string digits = std::to_string(*limb);
+        text.append(9 - digits.size(), '0').append(digits);
+    }
+    return text;
+}
+
+Result<std::int32_t> readWhole(std::string_view text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
         return typeMismatch();
-    return value;
-}
-
-bool isNumeric(std::string_view text, std::string_view decimalSeparator) {
-    std::string plain;
-    return normalise(text, decimalSeparator, plain);
-}
-
-Result<std::int32_t> roundToInt32(double value) {
-    if (std::isnan(value))
-        return overflow();
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    if (whole < std::numeric_limits<std::int32_t>::min() || whole > std::numeric_limits<std::int32_t>::max())
-        return overflow();
-    return static_cast<std::int32_t>(whole);
-}
-
-Result<std::int32_t> readInt32(std::string_view text) {
-    const Result<double> number = readNumber(text);
-    if (const auto* failure = std::get_if<Failure>(&number))
-        return *failure;
-    return roundToInt32(std::get<double>(number));
-}
-
-std::string writeDecimal(double value) {
-    // Enough for the 309 integer digits of the largest double, a sign and a shortest fraction.
-    char buffer[400];
-    const bool whole = std::isfinite(value) && value == std::trunc(value);
-    const auto [end, error] =
-        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0)
-              : std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc())
-        return {};
-    return std::string(buffer, end);
+    std::int64_t value = 0;
+    for (char c : text) {
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<std::int32_t>::max())
+            return overflow();
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 Decoded decodeAt(std::string_view utf8, std::size_t at) {

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-// The number services the engine and the input check share: reading a text as a number the way the
-// platform's text-to-double conversion does, rounding to a 32-bit integer, and writing decimal text.
+// The number services the engine and the input check share: the input check's test whether a text is a
+// number, the exact whole-number text the engine's two steps hand over, and UTF-8 characters.
 namespace NumberText {
 
 // Run-time failure numbers and the descriptions the platform shows for them.
@@ -37,26 +37,20 @@ inline constexpr Failure typeMismatch() {
     return {kTypeMismatch, kTypeMismatchDescription};
 }
 
-// Accepts blanks, an optional sign, digits with at most one decimal separator and at least one
-// digit, an optional exponent (E or e, optional sign, digits), then blanks. Digit-group separators
-// are not accepted. A text that is not a number fails with type mismatch, one whose value is beyond
-// the double range with overflow.
-Result<double> readNumber(std::string_view text, std::string_view decimalSeparator = ".");
-
-// True when readNumber would give a value (out-of-range exponents count as numbers: the text has the
-// form of one, the value merely does not fit).
+// True when the text has the form of a number for the platform's text-to-double conversion: blanks, an
+// optional sign, digits with at most one decimal separator and at least one digit, an optional
+// exponent (E or e, optional sign, digits), then blanks. Digit-group separators are not accepted. An
+// exponent beyond the double range still has the form of a number.
 bool isNumeric(std::string_view text, std::string_view decimalSeparator);
 
-// Reads the text as a number and rounds it to the nearest 32-bit integer, a half going to the even
-// neighbour; a value outside the 32-bit signed range fails with overflow.
-Result<std::int32_t> readInt32(std::string_view text);
+// The plain decimal digits of a whole, non-negative, finite double, exact up to the largest (309
+// digits), never an exponent. A fraction, which the engine never has, is cut off.
+std::string writeWhole(double value);
 
-// Rounds half to even; a value outside the 32-bit signed range fails with overflow.
-Result<std::int32_t> roundToInt32(double value);
-
-// Plain decimal digits for a whole number (never an exponent, whatever the size); the shortest
-// text that reads back to the same value otherwise.
-std::string writeDecimal(double value);
+// Plain decimal digits only, leading zeros allowed; any other character (sign, point, exponent,
+// blank) fails with type mismatch, and so does the empty text; a value above 2147483647 fails with
+// overflow.
+Result<std::int32_t> readWhole(std::string_view text);
 
 // The code points of a UTF-8 text; each byte of an invalid sequence counts as one character.
 std::vector<char32_t> codePoints(std::string_view utf8);

@@ -34,9 +34,8 @@ bool refuseRadix(NumeralSystem radix, const ShowMessage& show) {
     return true;
 }
 
-char digitCharacter(double remainder) {
-    return static_cast<char>(remainder < 10 ? '0' + static_cast<int>(remainder)
-                                            : 'A' + static_cast<int>(remainder) - 10);
+char digitCharacter(std::int32_t remainder) {
+    return static_cast<char>(remainder < 10 ? '0' + remainder : 'A' + remainder - 10);
 }
 
 } // namespace
@@ -80,35 +79,25 @@ std::optional<std::string> ConvertFromDecimal(const NumeralSystem& radix, const 
                                               const ShowMessage& show) {
     if (refuseRadix(radix, show))
         return std::nullopt;
-    std::string current = decimalText;
-    std::string previous = decimalText;
-    std::optional<std::string> result;
-    const double base = static_cast<double>(radix);
-    while (true) {
-        const auto whole = NumberText::readInt32(current);
-        if (const auto* failure = std::get_if<NumberText::Failure>(&whole)) {
-            report(*failure, show);
-            return result;
-        }
-        // Truncates toward zero, as the 32-bit integer division does.
-        current = std::to_string(std::get<std::int32_t>(whole) / radix);
-        // Both texts were read successfully above, so these readings cannot fail.
-        const double dividend = std::get<double>(NumberText::readNumber(previous));
-        const double quotient = std::get<double>(NumberText::readNumber(current));
-        const double remainder = dividend - quotient * base;
-        if (!result)
-            result.emplace();
-        std::string& digits = *result;
-        if (remainder >= 0 && remainder < 16 && remainder == std::trunc(remainder))
+    // Only the first reading can fail: every later quotient is a smaller whole number.
+    const auto whole = NumberText::readWhole(decimalText);
+    if (const auto* failure = std::get_if<NumberText::Failure>(&whole)) {
+        report(*failure, show);
+        return std::nullopt;
+    }
+    std::int32_t value = std::get<std::int32_t>(whole);
+    std::string digits;
+    do {
+        const std::int32_t remainder = value % radix;
+        // A radix above 16 (no window passes one) writes a remainder beyond F as its decimal text.
+        if (remainder < 16)
             digits += digitCharacter(remainder);
         else
-            digits += NumberText::writeDecimal(remainder);
-        previous = current;
-        if (quotient == 0)
-            break;
-    }
-    std::reverse(result->begin(), result->end());
-    return result;
+            digits += std::to_string(remainder);
+        value /= radix;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
 }
 
 std::optional<std::string> TranslateNumber(const NumeralSystem& inputSystem,
@@ -118,7 +107,7 @@ std::optional<std::string> TranslateNumber(const NumeralSystem& inputSystem,
     if (refuseRadix(std::min(inputSystem, outputSystem), show))
         return std::nullopt;
     const std::optional<double> value = ConvertToDecimal(inputSystem, text, show);
-    const std::string decimalText = value ? NumberText::writeDecimal(*value) : std::string();
+    const std::string decimalText = value ? NumberText::writeWhole(*value) : std::string();
     return ConvertFromDecimal(outputSystem, decimalText, show);
 }
 

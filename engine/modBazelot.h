@@ -28,8 +28,9 @@ std::optional<std::string> TranslateNumber(const NumeralSystem& inputSystem,
 std::optional<double> ConvertToDecimal(const NumeralSystem& radix, const std::string& text,
                                        const ShowMessage& show);
 
-// The digits of the value in the given system, most significant first; after a failure, what was
-// built so far (least significant first) or nothing.
+// The digits of the value in the given system, most significant first. Reads the plain decimal digits
+// that ConvertToDecimal's value is handed over as, and nothing else: any other text is a type
+// mismatch, a value above 2147483647 an overflow, and a failure returns nothing.
 std::optional<std::string> ConvertFromDecimal(const NumeralSystem& radix, const std::string& decimalText,
                                               const ShowMessage& show);
 

@@ -46,6 +46,11 @@ packages_test=(
     xvfb xauth
     # the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the libFuzzer targets
     clang libclang-rt-dev
+    # what Orca speaks of the program: the screen reader, the accessibility bus it and Qt meet on, a
+    # private session bus for both (dbus-run-session; the package is named dbus on Debian and Ubuntu
+    # alike), a window manager that gives the focus, and speech through speech-dispatcher's espeak-ng
+    # module (its sound goes to a null device)
+    orca at-spi2-core dbus openbox speech-dispatcher speech-dispatcher-espeak-ng
 )
 packages_package=(
     # cpack's Debian package: its computed dependencies (dpkg-shlibdeps, file) and Debian's own check

@@ -19,6 +19,9 @@ ctest --preset asan
 # Every fuzz target for 20 seconds.
 scripts/fuzz.sh 20
 
+# The release artefacts of the last commit built twice, in two folders, and compared byte for byte.
+scripts/reproducible.sh
+
 # The Windows programs, cross-built with mingw-w64 and tested under Wine in a private prefix; the
 # tests themselves start one Wine server for the run and end it.
 cmake --preset windows-test

@@ -205,6 +205,10 @@ TEST_CASE("menu items, Exit and the language switch") {
         CHECK(switched.open == other);
         CHECK(switched.close);
         CHECK_FALSE(switched.quit);
+        // The new window's status is news once it is active.
+        const MainWindowModel opened(other);
+        CHECK(opened.replacedWindowActivated().announcement ==
+              Announcement{ControlRole::Status, windowTexts(other).ready});
 
         CHECK(model.menuCommand(MenuCommand::Exit).quit);
         CHECK(model.menuCommand(MenuCommand::About).showAbout);
@@ -242,8 +246,8 @@ TEST_CASE("both languages' tables fill every field and hold the same controls") 
     }
     for (const Language language : kLanguages) {
         const WindowTexts& texts = windowTexts(language);
-        for (const char* text :
-             {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal, texts.notHexadecimal})
+        for (const char* text : {texts.accepted, texts.notNumber, texts.notBinary, texts.notOctal,
+                                 texts.notHexadecimal, texts.unexpectedFailure})
             CHECK(std::string(text).size() > 0);
     }
 }
@@ -271,11 +275,11 @@ TEST_CASE("what a screen reader hears: a status is announced when it changes, in
             CHECK(change.announcement.has_value() == row.announced);
             if (row.announced)
                 CHECK(change.announcement == Announcement{ControlRole::Status, model.state().status});
-            // The status names the status bar and describes the input box.
+            // The status names the status bar; the input box's description does not follow it, since
+            // it would stay there after the news is old.
             const WindowLayout& layout = model.layout();
             CHECK(model.accessibleName(*findControl(layout, ControlRole::Status)) == model.state().status);
-            CHECK(model.accessibleDescription(*findControl(layout, ControlRole::InputBox)) ==
-                  model.state().status);
+            CHECK(model.accessibleDescription(*findControl(layout, ControlRole::InputBox)).empty());
         }
     }
 }
@@ -292,6 +296,12 @@ TEST_CASE("every control and window has a spoken name in its language, and the t
                 CHECK((control.kind == ControlKind::Line) == spoken.empty());
                 CHECK(spoken.find_first_of("&_") == std::string::npos);
             }
+        }
+        for (const MenuItem& item : model.layout().menu) {
+            CAPTURE(item.name);
+            const std::string spoken = spokenName(item);
+            CHECK_FALSE(spoken.empty());
+            CHECK(spoken.find_first_of("&_") == std::string::npos);
         }
         const WindowLayout& layout = model.layout();
         const std::string input = model.accessibleName(*findControl(layout, ControlRole::InputBox));

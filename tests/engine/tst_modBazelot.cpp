@@ -83,8 +83,13 @@ std::vector<TranslateRow> translateRows() {
                     {"hex 80000000 overflows", 16, 10, "80000000", nothing, kOverflow},
                     {"hex FFFFFFFF overflows", 16, 2, "FFFFFFFF", nothing, kOverflow},
                     {"15 nines overflow", 10, 2, "999999999999999", nothing, kOverflow},
+                    {"largest double overflows in step 2 alone", 16, 10, "F" + std::string(255, '0'), nothing,
+                     kOverflow},
                     {"largest 15-character hex overflows", 16, 8, "FFFFFFFFFFFFFFF", nothing, kOverflow},
                 });
+    // No window passes a radix above 16: a remainder beyond F is written as its decimal text.
+    rows.push_back(
+        {"radix 20: a remainder of 17 as the text 17, reversed with the rest", 10, 20, "17", "71", kNoBox});
     for (NumeralSystem from : kSystems)
         rows.push_back({std::string("empty ") + name(from) + " text is a type mismatch", from, 16, "",
                         nothing, kTypeMismatch});
@@ -211,6 +216,12 @@ TEST_CASE("convertFromDecimal") {
          kOverflow},
         {"empty text is a type mismatch", "", nothing, nothing, nothing, nothing, kTypeMismatch},
         {"letters are a type mismatch", "12a", nothing, nothing, nothing, nothing, kTypeMismatch},
+        {"leading zeros are read", "000255", "11111111", "377", "255", "FF", kNoBox},
+        // Only plain digits are read: no step 1 text has anything else, and reading more went wrong.
+        {"a point is a type mismatch", "2.5", nothing, nothing, nothing, nothing, kTypeMismatch},
+        {"a sign is a type mismatch", "-1", nothing, nothing, nothing, nothing, kTypeMismatch},
+        {"an exponent is a type mismatch", "1e3", nothing, nothing, nothing, nothing, kTypeMismatch},
+        {"a blank is a type mismatch", " 12", nothing, nothing, nothing, nothing, kTypeMismatch},
     };
     for (const Row& row : rows) {
         // Not a structured binding: INFO's lambda cannot capture one before clang 16.

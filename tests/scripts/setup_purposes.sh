@@ -35,9 +35,9 @@ while IFS='|' read -r script needed unwanted; do
         ! grep -qxF -- "$package" <<<"$asked" || { echo "FAIL: $script asks for $package"; status=1; }
     done
 done <<'ROWS'
-run.sh 1|g++ cmake ninja-build qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n x11-utils|xvfb imagemagick doctest-dev desktop-file-utils appstream dpkg-dev lintian xdotool clang libclang-rt-dev libbenchmark-dev libxdamage-dev libxtst-dev wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
+run.sh 1|g++ cmake ninja-build qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n x11-utils|xvfb imagemagick doctest-dev desktop-file-utils appstream dpkg-dev lintian xdotool orca openbox clang libclang-rt-dev libbenchmark-dev libxdamage-dev libxtst-dev wine64 wine g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
 run.sh 2|qt6-base-dev xvfb xauth imagemagick|doctest-dev clang libbenchmark-dev wine64 nsis
-test.sh 1|qt6-base-dev doctest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file lintian xdotool clang libclang-rt-dev wine64 fonts-wine g++-mingw-w64-x86-64-posix nsis icoutils|libbenchmark-dev libxdamage-dev libxtst-dev
+test.sh 1|qt6-base-dev doctest-dev xvfb xauth desktop-file-utils appstream dpkg-dev file lintian xdotool orca openbox speech-dispatcher-espeak-ng clang libclang-rt-dev wine64 fonts-wine g++-mingw-w64-x86-64-posix nsis icoutils|libbenchmark-dev libxdamage-dev libxtst-dev
 bench.sh 1|qt6-base-dev xvfb libbenchmark-dev libxdamage-dev libxtst-dev|doctest-dev clang wine64 nsis
 build-windows.sh 1|cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis icoutils librsvg2-bin|g++ qt6-base-dev libgl-dev qt6-translations-l10n x11-utils xvfb wine64 wine doctest-dev
 ROWS

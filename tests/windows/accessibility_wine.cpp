@@ -8,6 +8,7 @@
 #include "tests/platform/FakeLauncher.h"
 #include "tests/platform/FakeRegistry.h"
 #include "tests/windows/MsaaProbe.h"
+#include "tests/windows/StartedProgram.h"
 #include "ui/win32/Accessible.h"
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MainWindow.h"
@@ -90,21 +91,9 @@ UINT menuItem(MenuCommand command) {
 TEST_CASE("a screen reader names both text boxes and hears the status and the result") {
     CoInitialize(nullptr);
     const std::wstring program = platform::toUtf16(getenv("BAZELOT_DELIVERABLES")) + L"\\prjBazelot.exe";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    REQUIRE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                           &process));
-    // Whatever fails below, the program does not outlive the test.
-    struct Ender {
-        PROCESS_INFORMATION& process;
-        ~Ender() {
-            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-    } ender{process};
+    const StartedProgram started(program);
+    REQUIRE(started.running());
+    const PROCESS_INFORMATION& process = started.process();
     msaa::Listener listener(process.dwProcessId);
     REQUIRE(listener.hooked());
 

@@ -17,6 +17,7 @@ AboutDialog::AboutDialog(Language language, platform::PlatformServices services,
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    keepFixedSize(this);
     setWindowModality(Qt::ApplicationModal);
 
     QWidget* previous = nullptr;

@@ -1,8 +1,10 @@
 #include "ui/qt/BazelotWindow.h"
 
 #include "ui/qt/AboutDialog.h"
+#include "ui/qt/Announcer.h"
 #include "ui/qt/CoreAnswers.h"
 #include "ui/qt/InputLineEdit.h"
+#include "ui/qt/SpokenMenuItem.h"
 #include "ui/qt/Twips.h"
 #include "ui/qt/frmBazelot.h"
 #include "ui/qt/frmBazelot_rus.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -45,9 +49,23 @@ BazelotWindow::BazelotWindow(Language language, platform::PlatformServices servi
 
     buildMenus();
     buildControls();
+    // F10 enters the menu bar and leaves it again, as on Windows and GTK desktops. Qt does so on a tap
+    // of Alt only, so the key is handed on as such a tap: the bar then takes the focus and a screen
+    // reader follows it from menu to menu.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget* focused = focusWidget() ? focusWidget() : this;
+        QKeyEvent altPressed(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(focused, &altPressed);
+        QKeyEvent altReleased(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QApplication::sendEvent(focused, &altReleased);
+    });
     followFocus(this, m_model.focus());
     setFixedSize(twipsToPixels(layout.clientWidth),
                  menuBar()->sizeHint().height() + twipsToPixels(layout.clientHeight));
+    keepFixedSize(this);
 }
 
 void BazelotWindow::buildMenus() {
@@ -66,6 +84,8 @@ void BazelotWindow::buildMenus() {
         QAction* action =
             parentMenu ? parentMenu->addAction(text(item.text)) : menuBar()->addAction(text(item.text));
         action->setObjectName(text(item.name));
+        if (!item.accessibleName.empty())
+            setSpokenName(action, text(spokenName(item)));
         const MenuCommand command = item.command;
         connect(action, &QAction::triggered, this, [this, command] { apply(m_model.menuCommand(command)); });
     }
@@ -101,8 +121,9 @@ void BazelotWindow::buildControls() {
         case ControlKind::Button: {
             auto* button = new QPushButton(text(control.text), parent);
             button->setToolTip(text(control.toolTip));
-            // Enter presses the focused button, as on the desktop this program comes from.
-            button->setAutoDefault(true);
+            // No button is the window's default, where Enter presses nothing: keyPressEvent asks the
+            // core what Enter presses.
+            button->setAutoDefault(false);
             if (control.role == ControlRole::Calculate) {
                 cmdCalculate = button;
                 connect(button, &QPushButton::clicked, this, [this] {
@@ -177,11 +198,15 @@ void BazelotWindow::buildStatusBar(const Control& control) {
     sbrStatus_1->setIndent(3);
     sbrStatus_1->setAutoFillBackground(true);
     sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
+    m_announcer = new Announcer(sbrStatus);
 }
 
 void BazelotWindow::apply(const WindowChange& change) {
-    if (change.status)
+    if (change.status) {
         sbrStatus_1->setText(text(*change.status));
+        sbrStatus_1->setAccessibleName(
+            text(m_model.accessibleName(*findControl(m_model.layout(), ControlRole::Status))));
+    }
     if (change.calculateEnabled)
         cmdCalculate->setEnabled(*change.calculateEnabled);
     if (change.result)
@@ -201,6 +226,7 @@ void BazelotWindow::apply(const WindowChange& change) {
                                   : new frmBazelot_rus(m_services);
         // Only the place on the screen is kept, so that the window does not jump.
         next->move(pos());
+        next->m_replacesAnother = true;
         next->show();
     }
     if (change.close)
@@ -210,17 +236,31 @@ void BazelotWindow::apply(const WindowChange& change) {
 }
 
 void BazelotWindow::announce(const Announcement& announcement) {
-    // Qt 6.4 has no event that speaks a text of its own. A new status reaches a screen reader as the
-    // status panel's new name and, since the input box has the focus while the user types, as the
-    // box's new description; a new result as the result box's new text, which setText reports.
-    if (announcement.control == ControlRole::Status) {
-        for (const Control& control : m_model.layout().controls) {
-            if (control.role == ControlRole::Status)
-                sbrStatus_1->setAccessibleName(text(m_model.accessibleName(control)));
-            if (control.role == ControlRole::InputBox)
-                txtValue->setAccessibleDescription(text(m_model.accessibleDescription(control)));
+    m_announcer->say(text(announcement.text));
+}
+
+void BazelotWindow::changeEvent(QEvent* event) {
+    // Once active and its focus given, so that a screen reader has presented the new window and the
+    // focused control, which cuts off what it was saying, before the news.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_replacesAnother) {
+        m_replacesAnother = false;
+        QTimer::singleShot(0, this, [this] { apply(m_model.replacedWindowActivated()); });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void BazelotWindow::keyPressEvent(QKeyEvent* event) {
+    // Here come the keys that the focused control left: Enter presses what the core says.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QWidget* focused = focusWidget();
+        const Control* target =
+            enterTarget(m_model.layout(), focused ? focused->objectName().toStdString() : std::string());
+        if (auto* button = target ? findChild<QPushButton*>(text(target->name)) : nullptr) {
+            button->click();
+            return;
         }
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void BazelotWindow::applyTabStops() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+class Announcer;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +31,8 @@ public:
 
 protected:
     BazelotWindow(Language language, platform::PlatformServices services, QWidget* parent);
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();
@@ -49,4 +52,6 @@ private:
     std::array<QRadioButton*, 4> optSysOut{};
     QPushButton* cmdCalculate = nullptr;
     QLabel* sbrStatus_1 = nullptr;
+    Announcer* m_announcer = nullptr;
+    bool m_replacesAnother = false; // opened by the language switch, not yet active
 };

@@ -22,5 +22,9 @@ void applyColour(QWidget* widget, const Colour& colour, bool fill);
 void showMessage(QWidget* parent, const Message& message);
 // Gives the focus to the window's control of that name, if there is one.
 void focusControl(QWidget* window, std::string_view name);
+// A window of fixed size does not stay maximized. Some title bars offer it all the same (Qt's own on
+// Wayland), and a compositor told to maximize ends a client whose window keeps its own size (weston: a
+// protocol error); so the window takes the size for a moment and is then put back.
+void keepFixedSize(QWidget* window);
 // Reports to keeper every control of the window that takes the focus, while the window lives.
 void followFocus(QWidget* window, FocusKeeper& keeper);

@@ -106,15 +106,15 @@ void withPropServices(Use use) {
 }
 
 // What the subclass keeps for one control.
-struct Subject {
-    Accessible::Speech speech;
+struct SubclassData {
+    Accessible::TextLookup texts;
     bool liveRegion = false; // marked as a live region, to be unmarked when the control goes
 };
 
-void markLiveRegion(HWND control, Subject& subject) {
-    if (subject.liveRegion || !enterCom())
+void markLiveRegion(HWND control, SubclassData& data) {
+    if (data.liveRegion || !enterCom())
         return;
-    subject.liveRegion = true;
+    data.liveRegion = true;
     withPropServices([control](IAccPropServices& services) {
         VARIANT polite{};
         polite.vt = VT_I4;
@@ -123,8 +123,8 @@ void markLiveRegion(HWND control, Subject& subject) {
     });
 }
 
-void unmarkLiveRegion(HWND control, const Subject& subject) {
-    if (!subject.liveRegion)
+void unmarkLiveRegion(HWND control, const SubclassData& data) {
+    if (!data.liveRegion)
         return;
     withPropServices([control](IAccPropServices& services) {
         services.ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &kLiveSetting, 1);
@@ -147,7 +147,7 @@ HRESULT shielded(Work&& work) noexcept {
     }
 }
 
-// The system's object for the control, with the name and description asked of the core's speech. The
+// The system's object for the control, with the name and description asked of the core's texts. The
 // standard object's other interfaces that a screen reader uses are answered here too, so that every
 // one of them leads back to this object; any other is the standard object's own.
 class AccessibleControl final : public IAccessible,
@@ -155,10 +155,10 @@ class AccessibleControl final : public IAccessible,
                                 public IOleWindow,
                                 public IServiceProvider {
 public:
-    AccessibleControl(IAccessible* standard, HWND control, Accessible::Speech speech)
+    AccessibleControl(IAccessible* standard, HWND control, Accessible::TextLookup texts)
         : m_standard(standard)
         , m_control(control)
-        , m_speech(speech) {
+        , m_texts(texts) {
         standard->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&m_enumerator));
         standard->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&m_window));
         standard->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&m_services));
@@ -221,22 +221,23 @@ public:
                 return m_standard->Invoke(member, id, locale, flags, parameters, result, exception,
                                           argumentError);
             BSTR text = nullptr;
-            const HRESULT answer =
+            const HRESULT got =
                 member == DISPID_ACC_NAME ? get_accName(child, &text) : get_accDescription(child, &text);
-            if (SUCCEEDED(answer) && text) {
+            if (SUCCEEDED(got) && text) {
                 result->vt = VT_BSTR;
                 result->bstrVal = text;
             }
-            return answer;
+            return got;
         });
     }
 
     // IAccessible: the name and description of the control itself are the core's.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return isSelf(child) ? speak(false, name) : m_standard->get_accName(child, name);
+        return isSelf(child) ? coreText(false, name) : m_standard->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return isSelf(child) ? speak(true, description) : m_standard->get_accDescription(child, description);
+        return isSelf(child) ? coreText(true, description)
+                             : m_standard->get_accDescription(child, description);
     }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -342,14 +343,14 @@ private:
         return true;
     }
 
-    HRESULT speak(bool description, BSTR* words) {
+    HRESULT coreText(bool description, BSTR* words) {
         if (!words)
             return E_POINTER;
         *words = nullptr;
         if (!IsWindow(m_control))
             return E_FAIL; // the control is gone; the client still holds this object
         return shielded([&] {
-            const std::wstring text = m_speech(m_control, description);
+            const std::wstring text = m_texts(m_control, description);
             if (text.empty())
                 return S_FALSE;
             *words = Ole::get().allocString(text.c_str());
@@ -363,17 +364,17 @@ private:
     IOleWindow* m_window = nullptr;
     IServiceProvider* m_services = nullptr;
     HWND m_control;
-    Accessible::Speech m_speech;
+    Accessible::TextLookup m_texts;
 };
 
 // The control's object for a client's WM_GETOBJECT, or 0 for the system's answer.
-LRESULT answerObject(HWND control, WPARAM flags, Accessible::Speech speech) {
+LRESULT clientObject(HWND control, WPARAM flags, Accessible::TextLookup texts) {
     const Ole& ole = Ole::get();
     IAccessible* standard = nullptr;
     if (!enterCom() ||
         FAILED(ole.createStandard(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
         return 0;
-    auto* object = new (std::nothrow) AccessibleControl(standard, control, speech);
+    auto* object = new (std::nothrow) AccessibleControl(standard, control, texts);
     if (!object) {
         standard->Release();
         return 0;
@@ -387,7 +388,7 @@ LRESULT answerObject(HWND control, WPARAM flags, Accessible::Speech speech) {
 // it runs at start.
 UINT s_markLiveRegion = 0;
 
-LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, Subject* subject);
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data);
 
 LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR data) {
@@ -395,21 +396,21 @@ LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARA
     if (message != WM_GETOBJECT && message != WM_NCDESTROY && (message != s_markLiveRegion || message == 0))
         return DefSubclassProc(control, message, wParam, lParam);
     return guarded(GetAncestor(control, GA_ROOT), [&] {
-        return answer(control, message, wParam, lParam, reinterpret_cast<Subject*>(data));
+        return handleControlMessage(control, message, wParam, lParam, reinterpret_cast<SubclassData*>(data));
     });
 }
 
-LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, Subject* subject) {
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data) {
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        if (const LRESULT object = answerObject(control, wParam, subject->speech))
+        if (const LRESULT object = clientObject(control, wParam, data->texts))
             return object;
     } else if (message == s_markLiveRegion && message != 0) {
-        markLiveRegion(control, *subject);
+        markLiveRegion(control, *data);
         return TRUE;
     } else if (message == WM_NCDESTROY) {
-        unmarkLiveRegion(control, *subject);
+        unmarkLiveRegion(control, *data);
         RemoveWindowSubclass(control, accessibleProc, kSubclassId);
-        delete subject;
+        delete data;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
@@ -438,8 +439,9 @@ bool raiseNotification(HWND window, int kind, const wchar_t* activity, std::stri
 
 namespace Accessible {
 
-void attach(HWND control, Speech speech) {
-    SetWindowSubclass(control, accessibleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(new Subject{speech}));
+void attach(HWND control, TextLookup texts) {
+    SetWindowSubclass(control, accessibleProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(new SubclassData{texts}));
 }
 
 const Notifier& Notifier::system() {

@@ -15,12 +15,12 @@ struct IRawElementProviderSimple;
 // language, asked again every time a client reads them.
 namespace Accessible {
 
-// The words for one control: its name or its description.
-using Speech = std::wstring (*)(HWND control, bool description);
+// Where the words for one control come from: its name or its description.
+using TextLookup = std::wstring (*)(HWND control, bool description);
 
 // Answers WM_GETOBJECT for the control's client object with the system's object under the name and
-// description that speech gives.
-void attach(HWND control, Speech speech);
+// description that `texts` gives.
+void attach(HWND control, TextLookup texts);
 
 // UI Automation's functions that raise a notification: the system's, looked up in uiautomationcore.dll
 // the first time there is news (Wine 8 and Windows before 10 version 1709 lack the second), or stand-ins

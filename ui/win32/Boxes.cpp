@@ -1,6 +1,7 @@
 #include "ui/win32/Boxes.h"
 
 #include "platform/Utf16.h"
+#include "ui/win32/TableWindow.h"
 
 void showMessage(HWND owner, const Message& message) {
     UINT icon = 0;
@@ -20,7 +21,14 @@ void showMessage(HWND owner, const Message& message) {
 
 void showFailure(HWND owner, const char* what) noexcept {
     try {
-        showMessage(owner, unexpectedFailure(what));
+        // In the language of the window where it happened, which is held while the box is up; outside
+        // any, in the language the program starts in.
+        TableWindow* window = TableWindow::of(GetAncestor(owner, GA_ROOT));
+        const Message box = unexpectedFailure(window ? window->language() : Language::Russian, what);
+        if (window)
+            window->runModal([&] { showMessage(owner, box); });
+        else
+            showMessage(owner, box);
     } catch (...) {
         // Not even the box could be made (no memory): the window goes on without it.
     }

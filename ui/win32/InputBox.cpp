@@ -3,6 +3,7 @@
 #include "core/InputCheck.h"
 #include "platform/Utf16.h"
 #include "ui/win32/Boxes.h"
+#include "ui/win32/ControlTable.h"
 
 #include <commctrl.h>
 
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-std::wstring windowText(HWND edit) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // How many characters fit in place of the selection.
 std::size_t room(HWND edit) {

@@ -5,6 +5,7 @@
 #include "ui/win32/Accessible.h"
 #include "ui/win32/Boxes.h"
 #include "ui/win32/Geometry.h"
+#include "ui/win32/MenuBar.h"
 #include "ui/win32/Resources.h"
 
 #include <commctrl.h>
@@ -20,43 +21,20 @@ std::string decimalSeparator() {
     return platform::toUtf8(separator);
 }
 
-std::string windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return platform::toUtf8(text);
-}
-
-void registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExW(instance, MainWindow::kClassName, &windowClass))
-        return;
-    windowClass.lpfnWndProc = MainWindow::windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_BAZELOT));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = MainWindow::kClassName;
-    RegisterClassExW(&windowClass);
-}
-
 } // namespace
 
 MainWindow::MainWindow(Session& session, Language language)
-    : m_session(session)
+    : TableWindow(language)
+    , m_session(session)
     , m_model(language, decimalSeparator()) {}
 
 HWND MainWindow::open(Session& session, Language language, int show, const POINT* topLeft) {
-    registerClass(session.instance);
-    // The window takes the view over when it is created (WM_NCCREATE) and deletes it when it goes; a
-    // window that never came to be leaves it here.
+    registerClass(session.instance, kClassName, LoadIconW(session.instance, MAKEINTRESOURCEW(IDI_BAZELOT)));
     auto view = std::unique_ptr<MainWindow>(new MainWindow(session, language));
-    const std::wstring caption = platform::toUtf16(view->m_model.layout().caption);
     MainWindow* built = view.get();
     // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
-    HWND window =
-        CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, session.instance, &view);
+    HWND window = create(std::move(view), 0, kClassName, built->m_model.layout().caption,
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, nullptr, session.instance);
     if (!window)
         return nullptr;
     ++session.openWindows;
@@ -67,12 +45,12 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
 }
 
 void MainWindow::build(const POINT* topLeft) {
-    m_controls = std::make_unique<ControlTable>(m_window, m_model.layout());
-    m_controls->setSpeech([this](const Control& control, bool description) {
+    buildControls(m_model.layout());
+    m_controls->accessibleTexts().setLookup([this](const Control& control, bool description) {
         return description ? m_model.accessibleDescription(control) : m_model.accessibleName(control);
     });
     if (topLeft)
-        m_controls->place(windowDpi(m_window), topLeft);
+        m_controls->placement().sizeWindow(topLeft);
 
     // The loaded state: nothing is checked while the window loads. The options are made released.
     const MainWindowModel::State& state = m_model.state();
@@ -85,66 +63,14 @@ void MainWindow::build(const POINT* topLeft) {
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
 }
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto& owner = *static_cast<std::unique_ptr<MainWindow>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        MainWindow* created = owner.release();
-        created->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* view = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!view)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete view;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return guarded(window, [&] { return view->handle(message, wParam, lParam); });
-}
-
-LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    // Not yet built, or being destroyed.
-    if (!m_controls)
-        return DefWindowProcW(m_window, message, wParam, lParam);
-    switch (message) {
-    case WM_COMMAND:
-        command(wParam);
-        return 0;
-    case DM_GETDEFID:
-        // Enter presses the focused button, and nothing when the focus is elsewhere.
-        return m_controls->defaultButton();
-    case WM_CTLCOLORSTATIC:
-        if (HBRUSH brush = m_controls->colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
-            return reinterpret_cast<LRESULT>(brush);
-        break;
-    case WM_ACTIVATE:
-        // Not a dialog: the focus is remembered when another window (a box, the About dialog) takes
-        // over, and given back where the core says when this one is active again.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            rememberFocus();
-        } else if (m_controls->focus(m_model.focus().last())) {
-            return 0;
-        }
-        break;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        const POINT topLeft{suggested->left, suggested->top};
-        m_controls->place(HIWORD(wParam), &topLeft);
-        return 0;
-    }
-    case WM_DESTROY:
-        m_controls.reset();
-        if (--m_session.openWindows == 0)
-            PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(m_window, message, wParam, lParam);
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY && --m_session.openWindows == 0)
+        PostQuitMessage(0);
+    return TableWindow::handleMessage(message, wParam, lParam);
 }
 
 void MainWindow::command(WPARAM wParam) {
-    if (const MenuCommand item = m_controls->menuCommand(wParam);
+    if (const MenuCommand item = menuCommand(m_model.layout(), wParam);
         HIWORD(wParam) == 0 && item != MenuCommand::None) {
         apply(m_model.menuCommand(item));
         return;
@@ -155,15 +81,10 @@ void MainWindow::command(WPARAM wParam) {
 
 void MainWindow::controlCommand(const Control& control, WORD notification) {
     HWND handle = m_controls->handle(control.name);
-    if (notification == BN_SETFOCUS || notification == BN_KILLFOCUS || notification == EN_SETFOCUS) {
-        rememberFocus();
-        m_controls->defaultButton();
-        return;
-    }
     switch (control.role) {
     case ControlRole::InputBox:
         if (notification == EN_CHANGE)
-            apply(m_model.txtValue_Change(windowText(handle)));
+            apply(m_model.txtValue_Change(platform::toUtf8(windowText(handle))));
         break;
     case ControlRole::InputOption:
     case ControlRole::OutputOption: {
@@ -177,7 +98,11 @@ void MainWindow::controlCommand(const Control& control, WORD notification) {
     }
     case ControlRole::Calculate:
         if (notification == BN_CLICKED) {
-            apply(m_model.cmdCalculate_Click([this](const Message& box) { showMessage(m_window, box); }));
+            // The box runs a modal loop; the model finishes the translation after it either way.
+            const WindowChange change = m_model.cmdCalculate_Click(
+                [this](const Message& box) { runModal([&] { showMessage(m_window, box); }); });
+            if (alive())
+                apply(change);
         }
         break;
     case ControlRole::Exit:
@@ -202,8 +127,9 @@ void MainWindow::apply(const WindowChange& change) {
     if (change.announcement)
         announce(*change.announcement);
     applyTabStops();
-    if (change.showAbout)
-        showAboutDialog(m_window, m_model.language(), m_session.services);
+    if (change.showAbout &&
+        !runModal([this] { showAboutDialog(m_window, m_model.language(), m_session.services); }))
+        return;
     if (change.focus)
         m_controls->focus(*change.focus);
     if (change.open) {
@@ -215,7 +141,7 @@ void MainWindow::apply(const WindowChange& change) {
     }
     if (change.quit)
         PostQuitMessage(0);
-    // Last: the view goes with its window.
+    // Last: nothing of the window is used once it has gone.
     if (change.close)
         DestroyWindow(m_window);
 }
@@ -237,9 +163,4 @@ void MainWindow::applyTabStops() {
         if (wanted != style)
             SetWindowLongPtrW(handle, GWL_STYLE, wanted);
     }
-}
-
-void MainWindow::rememberFocus() {
-    if (const Control* control = m_controls->focused())
-        m_model.focus().focused(control->name);
 }

@@ -3,11 +3,9 @@
 #include "core/MainWindowModel.h"
 #include "platform/PlatformServices.h"
 #include "ui/win32/Accessible.h"
-#include "ui/win32/ControlTable.h"
+#include "ui/win32/TableWindow.h"
 
 #include <windows.h>
-
-#include <memory>
 
 // What the main windows of one run share. It must outlive them all: the program ends when the last
 // one is closed.
@@ -20,7 +18,7 @@ struct Session {
 
 // The main window's view, shared by both languages: it builds its controls and menus from the core's
 // layout table, forwards every event to the model and applies the change the model answers.
-class MainWindow {
+class MainWindow : public TableWindow {
 public:
     static constexpr wchar_t kClassName[] = L"BazelotMainWindow";
 
@@ -28,22 +26,17 @@ public:
     // window owns its view, which goes when the window is destroyed.
     static HWND open(Session& session, Language language, int show, const POINT* topLeft = nullptr);
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 private:
     MainWindow(Session& session, Language language);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void command(WPARAM wParam) override;
+    FocusKeeper& focusKeeper() override { return m_model.focus(); }
     void build(const POINT* topLeft);
-    void command(WPARAM wParam);
     void controlCommand(const Control& control, WORD notification);
     void apply(const WindowChange& change);
     void announce(const Announcement& announcement);
     void applyTabStops();
-    // Tells the model which control has the focus, before another window takes it.
-    void rememberFocus();
 
     Session& m_session;
     MainWindowModel m_model;
-    HWND m_window = nullptr;
-    std::unique_ptr<ControlTable> m_controls;
 };

@@ -114,7 +114,7 @@ void setText(Bar& bar, const wchar_t* text) {
 }
 
 // SB_GETTEXT*: the length in the low word, the drawing type (none) in the high word.
-LRESULT textAnswer(const Bar& bar, bool wide, LPARAM buffer) {
+LRESULT copyPanelText(const Bar& bar, bool wide, LPARAM buffer) {
     if (wide) {
         if (buffer)
             std::memcpy(reinterpret_cast<wchar_t*>(buffer), bar.text.c_str(),
@@ -131,7 +131,7 @@ LRESULT textAnswer(const Bar& bar, bool wide, LPARAM buffer) {
     return MAKELRESULT(length, 0);
 }
 
-LRESULT parentAnswer(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Bar& bar) {
+LRESULT handleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Bar& bar) {
     switch (message) {
     case WM_DRAWITEM:
         if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == bar.handle) {
@@ -154,18 +154,20 @@ LRESULT parentAnswer(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Ba
 
 LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                             DWORD_PTR data) {
-    return guarded(
-        window, [&] { return parentAnswer(window, message, wParam, lParam, *reinterpret_cast<Bar*>(data)); });
+    return guarded(window, [&] {
+        return handleWindowMessage(window, message, wParam, lParam, *reinterpret_cast<Bar*>(data));
+    });
 }
 
-LRESULT barAnswer(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar);
+LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar);
 
 LRESULT CALLBACK barProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    return guarded(GetParent(handle),
-                   [&] { return barAnswer(handle, message, wParam, lParam, reinterpret_cast<Bar*>(data)); });
+    return guarded(GetParent(handle), [&] {
+        return handleBarMessage(handle, message, wParam, lParam, reinterpret_cast<Bar*>(data));
+    });
 }
 
-LRESULT barAnswer(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar) {
+LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar) {
     const bool firstPanel = LOBYTE(wParam) == 0;
     switch (message) {
     case SB_SETTEXTW:
@@ -182,8 +184,8 @@ LRESULT barAnswer(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* 
     case SB_GETTEXTLENGTHA:
         if (!firstPanel)
             break;
-        return textAnswer(*bar, message == SB_GETTEXTW || message == SB_GETTEXTLENGTHW,
-                          message == SB_GETTEXTW || message == SB_GETTEXTA ? lParam : 0);
+        return copyPanelText(*bar, message == SB_GETTEXTW || message == SB_GETTEXTLENGTHW,
+                             message == SB_GETTEXTW || message == SB_GETTEXTA ? lParam : 0);
     case WM_WINDOWPOSCHANGING: {
         // Wherever the layout puts the bar, it reaches down to the bottom of the client area, also when
         // the window keeps its size.

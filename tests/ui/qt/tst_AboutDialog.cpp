@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -98,6 +99,12 @@ void tst_AboutDialog::window() {
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
+    f.dialog->show();
+    f.dialog->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_COMPARE(f.dialog->windowHandle()->windowStates(), Qt::WindowNoState);
+    QTRY_COMPARE(f.dialog->size(), pixels);
+    QCOMPARE(f.dialog->maximumSize(), pixels);
+    f.dialog->hide();
     QCOMPARE(f.dialog->windowModality(), Qt::ApplicationModal);
 
     const auto* title = f.child<QLabel>(russian ? "lblTitle" : "Label1");

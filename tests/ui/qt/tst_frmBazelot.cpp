@@ -1,4 +1,5 @@
 #include "core/MainWindowModel.h"
+#include "core/WindowTexts.h"
 #include "tests/platform/FakeLauncher.h"
 #include "tests/platform/FakeRegistry.h"
 #include "ui/qt/frmBazelot.h"
@@ -23,6 +24,7 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -86,6 +88,14 @@ bool russian() {
 const Expected& texts() {
     return russian() ? kRussian : kEnglish;
 }
+// The words the core adds for a screen reader.
+struct Spoken {
+    QString resultSpoken, resultEmptied;
+};
+Spoken spoken() {
+    const WindowTexts& core = windowTexts(russian() ? Language::Russian : Language::English);
+    return {QString::fromUtf8(core.resultSpoken), QString::fromUtf8(core.resultEmptied)};
+}
 // An empty registry: the About dialog's lookup finds nothing and starts nothing.
 FakeRegistry registry;
 FakeLauncher launcher;
@@ -102,6 +112,22 @@ QList<BazelotWindow*> mainWindows() {
             windows << window;
     }
     return windows;
+}
+
+// What a window last told a screen reader out of turn: the text of the notification in its status bar.
+// Whether Orca speaks it, and once, tst_screenReader proves; the offscreen platform has no
+// accessibility bridge that would let a test watch the events.
+QAccessibleInterface* notification(QMainWindow* window) {
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->statusBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->role() == QAccessible::Notification)
+            return bar->child(i);
+    }
+    return nullptr;
+}
+QString announced(QMainWindow* window) {
+    QAccessibleInterface* told = notification(window);
+    return told ? told->child(0)->text(QAccessible::Name) : QString();
 }
 
 // A window of the row's language for one test; it deletes itself when closed, so hold it weakly.
@@ -122,6 +148,8 @@ struct Shown {
     QLineEdit* txtResult() const { return get<QLineEdit>("txtResult"); }
     QPushButton* cmdCalculate() const { return get<QPushButton>("cmdCalculate"); }
     QString status() const { return get<QLabel>("sbrStatus_1")->text(); }
+    QAccessibleInterface* notification() const { return ::notification(window); }
+    QString announced() const { return ::announced(window); }
     QRadioButton* input(int index) const {
         return get<QRadioButton>(QStringLiteral("optSysInp_%1").arg(index));
     }
@@ -214,6 +242,7 @@ private slots:
     void everyWayInFollowsTheRules_data();
     void everyWayInFollowsTheRules();
     void enterPressesFocusedButton();
+    void aboutFromKeyboardKeepsFocus_data();
     void aboutFromKeyboardKeepsFocus();
     void radixStored_data();
     void radixStored();
@@ -294,6 +323,12 @@ void tst_frmBazelot::initialState() {
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w.window->minimumSize(), w.window->maximumSize());
+    // A title bar that offers maximize all the same (Qt's own on Wayland) maximizes nothing.
+    const QSize fixed = w.window->size();
+    w.window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_COMPARE(w.window->windowHandle()->windowStates(), Qt::WindowNoState);
+    QTRY_COMPARE(w.window->size(), fixed);
+    QCOMPARE(w.window->maximumSize(), fixed);
 }
 
 void tst_frmBazelot::geometry_data() {
@@ -533,9 +568,16 @@ void tst_frmBazelot::enterPressesFocusedButton() {
     QVERIFY(w.window.isNull());
 }
 
+void tst_frmBazelot::aboutFromKeyboardKeepsFocus_data() {
+    QTest::addColumn<Qt::Key>("menuKey");
+    QTest::newRow("Alt") << Qt::Key_Alt;
+    QTest::newRow("F10") << Qt::Key_F10;
+}
+
 // About chosen from the menu bar with the keyboard: after Esc the input box has the focus again and
 // takes what is typed.
 void tst_frmBazelot::aboutFromKeyboardKeepsFocus() {
+    QFETCH(Qt::Key, menuKey);
     Shown w;
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     w.type("12");
@@ -547,8 +589,9 @@ void tst_frmBazelot::aboutFromKeyboardKeepsFocus() {
             if (dialog)
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        // Alt alone enters the menu bar; Left from File reaches About, the last item; Enter takes it.
-        QTest::keyClick(w.window, Qt::Key_Alt);
+        // Alt alone or F10 enters the menu bar; Left from File reaches About, the last item; Enter
+        // takes it.
+        QTest::keyClick(w.window->focusWidget(), menuKey);
         QTest::keyClick(w.window->menuBar(), Qt::Key_Left);
         QTest::keyClick(w.window->menuBar(), Qt::Key_Return);
     });
@@ -625,6 +668,7 @@ void tst_frmBazelot::verdicts() {
     w.type(text);
     QCOMPARE(w.status(), texts().*status);
     QCOMPARE(w.cmdCalculate()->isEnabled(), status == &Expected::accepted);
+    QCOMPARE(w.announced(), texts().*status);
 }
 
 // Hovering a menu item shows its status tip in the bar; the status text must stay readable.
@@ -646,10 +690,9 @@ void tst_frmBazelot::statusTipsCannotWipeStatus() {
     QCOMPARE(label->text(), texts().notNumber);
 }
 
-// Every control says to assistive technology what the core answers for it, and the status follows the
-// check as the status panel's name and the input box's description. QLabel::setText and
-// setAccessibleDescription report each change; the offscreen platform has no accessibility bridge
-// that would let a test watch those reports.
+// Every control says to assistive technology what the core answers for it. A new status is told once,
+// by a notification that appears hidden in the status bar; the focus stays, and the input box's
+// description does not follow the status. No button is the window's default.
 void tst_frmBazelot::accessibility() {
     Shown w;
     const MainWindowModel model(russian() ? Language::Russian : Language::English);
@@ -665,13 +708,39 @@ void tst_frmBazelot::accessibility() {
                      QString::fromStdString(model.accessibleDescription(control)));
     }
 
-    QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w.txtValue());
+    // The menu bar's items as the core says them: About without its underscore.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.window->menuBar());
+    QStringList spokenItems;
+    for (const MenuItem& item : model.layout().menu) {
+        if (item.parent.empty())
+            spokenItems << QString::fromStdString(spokenName(item));
+    }
+    QCOMPARE(bar->childCount(), spokenItems.size());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QCOMPARE(bar->child(i)->text(QAccessible::Name), spokenItems[i]);
+        QCOMPARE(bar->child(i)->role(), QAccessible::MenuItem);
+    }
+
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
     w.type("2");
-    QCOMPARE(value->text(QAccessible::Description), texts().accepted);
     w.click(w.input(1));
-    QCOMPARE(value->text(QAccessible::Description), texts().notBinary);
+    QCOMPARE(w.announced(), texts().notBinary);
+    w.txtValue()->setFocus();
+    w.type("1");
+    QCOMPARE(w.announced(), texts().accepted);
+    QCOMPARE(QApplication::focusWidget(), w.txtValue());
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.txtValue())->text(QAccessible::Description), QString());
     QCOMPARE(QAccessible::queryAccessibleInterface(w.get("sbrStatus_1"))->text(QAccessible::Name),
-             texts().notBinary);
+             texts().accepted);
+    auto* notification = qobject_cast<QWidget*>(w.notification()->object());
+    QVERIFY(notification);
+    QVERIFY(!notification->isVisible());
+
+    for (QPushButton* button : w.window->findChildren<QPushButton*>()) {
+        button->setFocus();
+        QVERIFY2(!QAccessible::queryAccessibleInterface(button)->state().defaultButton,
+                 qPrintable(button->objectName()));
+    }
 }
 
 void tst_frmBazelot::calculate_data() {
@@ -696,6 +765,7 @@ void tst_frmBazelot::calculate() {
     QVERIFY(w.cmdCalculate()->isEnabled());
     w.calculate();
     QCOMPARE(w.txtResult()->text(), result);
+    QCOMPARE(w.announced(), spoken().resultSpoken + result);
     // A translation leaves the status text and the button as they were.
     QCOMPARE(w.status(), texts().accepted);
     QVERIFY(w.cmdCalculate()->isEnabled());
@@ -731,6 +801,7 @@ void tst_frmBazelot::overflowBox() {
     QVERIFY(box.modal);
     QCOMPARE(box.parent, w.window.data());
     QCOMPARE(w.txtResult()->text(), QString());
+    QCOMPARE(w.announced(), spoken().resultEmptied);
 }
 
 void tst_frmBazelot::ownLanguageItemDoesNothing() {
@@ -800,6 +871,12 @@ void tst_frmBazelot::switchingBackAndForth() {
               "not decimal to binary");
         check(!cmdCalculate->isEnabled(), "Calculate enabled");
         check(window->findChild<QLabel*>("sbrStatus_1")->text() == "Ready", "status not Ready");
+        // A window in place of another tells its status once it is active.
+        if (opened.size() > 1) {
+            QApplication::setActiveWindow(window);
+            QCoreApplication::processEvents();
+            check(announced(window) == "Ready", "the new window did not tell its status");
+        }
         check(window->sInp() == 10 && window->sOut() == 2, "systems not 10 and 2");
         check(lastClosed.isEmpty(), "the last window closed during a switch");
         // Qt's own texts speak the window's language.

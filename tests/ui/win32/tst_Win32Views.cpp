@@ -8,8 +8,10 @@
 #include "tests/platform/FakeLauncher.h"
 #include "tests/platform/FakeRegistry.h"
 #include "ui/win32/AboutDialog.h"
+#include "ui/win32/Boxes.h"
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MenuBar.h"
 #include "ui/win32/MessageLoop.h"
 
 #include <doctest/doctest.h>
@@ -432,6 +434,26 @@ TEST_CASE("the program ends with its last window") {
     SendMessageW(english, WM_CLOSE, 0, 0);
     CHECK(Program::mainWindows().empty());
     CHECK(Program::quitPosted());
+}
+
+TEST_CASE("the box of an unforeseen failure speaks the language of the window where it happened") {
+    for (const Language language : kLanguages) {
+        Program program;
+        HWND window = program.open(language);
+        for (HWND owner : {window, findControl(window, "txtValue")}) {
+            std::vector<Box> boxes;
+            {
+                ModalWatch watch([&](HWND modal) {
+                    if (isMessageBox(modal))
+                        boxes.push_back(closeMessageBox(modal));
+                });
+                showFailure(owner, "bad_alloc");
+            }
+            REQUIRE(boxes.size() == 1);
+            CHECK(boxes[0].caption == kApplicationTitle);
+            CHECK(boxes[0].text == std::string(windowTexts(language).unexpectedFailure) + "bad_alloc");
+        }
+    }
 }
 
 TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says when it is unavailable") {
