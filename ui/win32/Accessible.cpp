@@ -1,9 +1,15 @@
 #include "ui/win32/Accessible.h"
 
+#include "platform/Utf16.h"
 #include "ui/win32/Boxes.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <servprov.h>
+#include <uiautomationcore.h>
+
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -14,105 +20,187 @@ constexpr DWORD kLiveRegionChanged = 0x8019;
 // Defined here: mingw's import library's symbol makes every query for it fail.
 constexpr IID kIAccessible{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-// oleacc and oleaut32 are loaded when a client first asks, so that a program that nobody reads starts
-// without them.
-struct Oleacc {
+// UI Automation's values of Windows 10 version 1709, newer than mingw's headers.
+constexpr int kNotificationKindActionCompleted = 2;
+constexpr int kNotificationKindOther = 4;
+constexpr int kNotificationProcessingImportantMostRecent = 1;
+
+HMODULE loadSystem(const wchar_t* name) {
+    // From the system folder only: none of these is a known DLL that the loader protects.
+    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+template <typename Function>
+Function lookUp(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+// oleacc, oleaut32 and ole32 are loaded when a client first asks or news first comes, so that a program
+// that nobody reads starts without them.
+struct Ole {
     decltype(&CreateStdAccessibleObject) createStandard = nullptr;
     decltype(&LresultFromObject) lresultFromObject = nullptr;
     decltype(&SysAllocString) allocString = nullptr;
+    decltype(&SysFreeString) freeString = nullptr;
+    decltype(&CoInitializeEx) initialize = nullptr;
+    decltype(&CoUninitialize) uninitialize = nullptr;
+    decltype(&CoCreateInstance) createInstance = nullptr;
 
-    static const Oleacc& get() {
-        static const Oleacc functions = [] {
-            Oleacc loaded;
-            if (HMODULE oleacc = LoadLibraryW(L"oleacc.dll")) {
-                loaded.createStandard = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
-                loaded.lresultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
-            }
-            if (HMODULE oleaut = LoadLibraryW(L"oleaut32.dll")) {
-                loaded.allocString = reinterpret_cast<decltype(&SysAllocString)>(
-                    reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
-            }
+    static const Ole& get() {
+        static const Ole functions = [] {
+            Ole loaded;
+            const HMODULE oleacc = loadSystem(L"oleacc.dll");
+            loaded.createStandard = lookUp<decltype(createStandard)>(oleacc, "CreateStdAccessibleObject");
+            loaded.lresultFromObject = lookUp<decltype(lresultFromObject)>(oleacc, "LresultFromObject");
+            const HMODULE oleaut = loadSystem(L"oleaut32.dll");
+            loaded.allocString = lookUp<decltype(allocString)>(oleaut, "SysAllocString");
+            loaded.freeString = lookUp<decltype(freeString)>(oleaut, "SysFreeString");
+            const HMODULE ole32 = loadSystem(L"ole32.dll");
+            loaded.initialize = lookUp<decltype(initialize)>(ole32, "CoInitializeEx");
+            loaded.uninitialize = lookUp<decltype(uninitialize)>(ole32, "CoUninitialize");
+            loaded.createInstance = lookUp<decltype(createInstance)>(ole32, "CoCreateInstance");
             return loaded;
         }();
         return functions;
     }
-    bool ready() const { return createStandard && lresultFromObject && allocString; }
+    bool ready() const {
+        return createStandard && lresultFromObject && allocString && freeString && initialize &&
+               uninitialize && createInstance;
+    }
 };
 
-// Marks a control as a polite live region for UI Automation's clients, which ask for that property
-// before they speak a live region's change (Dynamic Annotation, as documented for Win32 live regions).
-// Done once per control, when it first has news, so that starting the program loads no COM.
-void markLiveRegion(HWND control) {
-    static constexpr wchar_t kMarked[] = L"Bazelot.LiveRegion";
-    if (GetPropW(control, kMarked))
-        return;
-    SetPropW(control, kMarked, reinterpret_cast<HANDLE>(1));
-    static const auto ole32 = LoadLibraryW(L"ole32.dll");
-    if (!ole32)
-        return;
-    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-    const auto initialize =
-        reinterpret_cast<Initialize>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx")));
-    const auto create =
-        reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
-    if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
-        return; // COINIT_APARTMENTTHREADED on the window's thread; S_FALSE when already so
-    static constexpr CLSID kAccPropServices{
-        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-    static constexpr IID kIAccPropServices{
-        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-    static constexpr GUID kLiveSetting{
-        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
-    constexpr LONG kPolite = 1;
+// Whether this thread entered COM here, and so must leave it when its Apartment goes.
+thread_local bool t_comEntered = false;
+
+// A single-threaded apartment, as the thread of the windows needs for marshalling its objects to a
+// client; entered once and left by Apartment.
+bool enterCom() {
+    if (t_comEntered)
+        return true;
+    const Ole& ole = Ole::get();
+    if (!ole.ready())
+        return false;
+    const HRESULT result = ole.initialize(nullptr, COINIT_APARTMENTTHREADED);
+    t_comEntered = SUCCEEDED(result); // S_FALSE too: already entered, and to be left as often
+    // RPC_E_CHANGED_MODE: someone else put the thread in another apartment, which serves as well.
+    return t_comEntered || result == RPC_E_CHANGED_MODE;
+}
+
+// Dynamic Annotation's live-region property, for UI Automation's clients, which ask for it before they
+// speak a live region's change.
+constexpr CLSID kAccPropServices{
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIAccPropServices{0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kLiveSetting{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+
+template <typename Use>
+void withPropServices(Use use) {
     IAccPropServices* services = nullptr;
-    if (SUCCEEDED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
-                         reinterpret_cast<void**>(&services)))) {
-        VARIANT polite{};
-        polite.vt = VT_I4;
-        polite.lVal = kPolite;
-        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
+    if (t_comEntered &&
+        SUCCEEDED(Ole::get().createInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                            kIAccPropServices, reinterpret_cast<void**>(&services)))) {
+        use(*services);
         services->Release();
     }
+}
+
+// What the subclass keeps for one control.
+struct SubclassData {
+    Accessible::TextLookup texts;
+    bool liveRegion = false; // marked as a live region, to be unmarked when the control goes
+};
+
+void markLiveRegion(HWND control, SubclassData& data) {
+    if (data.liveRegion || !enterCom())
+        return;
+    data.liveRegion = true;
+    withPropServices([control](IAccPropServices& services) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = 1; // Polite
+        services.SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
+    });
+}
+
+void unmarkLiveRegion(HWND control, const SubclassData& data) {
+    if (!data.liveRegion)
+        return;
+    withPropServices([control](IAccPropServices& services) {
+        services.ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &kLiveSetting, 1);
+    });
 }
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The system's object for the control, with the name and description asked of the core's speech.
-class AccessibleControl final : public IAccessible {
+// No exception may leave a COM method: the client is another program, or the system's marshalling.
+template <typename Work>
+HRESULT shielded(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+// The system's object for the control, with the name and description asked of the core's texts. The
+// standard object's other interfaces that a screen reader uses are answered here too, so that every
+// one of them leads back to this object; any other is the standard object's own.
+class AccessibleControl final : public IAccessible,
+                                public IEnumVARIANT,
+                                public IOleWindow,
+                                public IServiceProvider {
 public:
-    AccessibleControl(IAccessible* standard, HWND control, Accessible::Speech speech)
+    AccessibleControl(IAccessible* standard, HWND control, Accessible::TextLookup texts)
         : m_standard(standard)
         , m_control(control)
-        , m_speech(speech) {}
+        , m_texts(texts) {
+        standard->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&m_enumerator));
+        standard->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&m_window));
+        standard->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&m_services));
+    }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (!object)
             return E_POINTER;
-        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, kIAccessible)) {
-            *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
         *object = nullptr;
-        return E_NOINTERFACE;
+        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, kIAccessible))
+            *object = static_cast<IAccessible*>(this);
+        else if (IsEqualIID(id, IID_IEnumVARIANT) && m_enumerator)
+            *object = static_cast<IEnumVARIANT*>(this);
+        else if (IsEqualIID(id, IID_IOleWindow) && m_window)
+            *object = static_cast<IOleWindow*>(this);
+        else if (IsEqualIID(id, IID_IServiceProvider) && m_services)
+            *object = static_cast<IServiceProvider*>(this);
+        else if (IsEqualIID(id, IID_IMarshal) || IsEqualIID(id, IID_IStdMarshalInfo) ||
+                 IsEqualIID(id, IID_IExternalConnection) || IsEqualIID(id, IID_IAgileObject) ||
+                 IsEqualIID(id, IID_INoMarshal))
+            return E_NOINTERFACE; // how this object travels to a client is its own, not the standard's
+        else
+            return m_standard->QueryInterface(id, object);
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
     ULONG STDMETHODCALLTYPE Release() override {
         const ULONG left = InterlockedDecrement(&m_references);
         if (left == 0) {
-            m_standard->Release();
+            for (IUnknown* held : {static_cast<IUnknown*>(m_enumerator), static_cast<IUnknown*>(m_window),
+                                   static_cast<IUnknown*>(m_services), static_cast<IUnknown*>(m_standard)}) {
+                if (held)
+                    held->Release();
+            }
             delete this;
         }
         return left;
     }
 
-    // IDispatch
+    // IDispatch: the type information is the standard object's, the answers are this object's.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         return m_standard->GetTypeInfoCount(count);
     }
@@ -126,15 +214,30 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
                                      DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argumentError) override {
-        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception, argumentError);
+        return shielded([&] {
+            const bool words = member == DISPID_ACC_NAME || member == DISPID_ACC_DESCRIPTION;
+            VARIANT child{};
+            if (!words || !(flags & DISPATCH_PROPERTYGET) || !result || !dispatchedChild(parameters, child))
+                return m_standard->Invoke(member, id, locale, flags, parameters, result, exception,
+                                          argumentError);
+            BSTR text = nullptr;
+            const HRESULT got =
+                member == DISPID_ACC_NAME ? get_accName(child, &text) : get_accDescription(child, &text);
+            if (SUCCEEDED(got) && text) {
+                result->vt = VT_BSTR;
+                result->bstrVal = text;
+            }
+            return got;
+        });
     }
 
     // IAccessible: the name and description of the control itself are the core's.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return isSelf(child) ? speak(false, name) : m_standard->get_accName(child, name);
+        return isSelf(child) ? coreText(false, name) : m_standard->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return isSelf(child) ? speak(true, description) : m_standard->get_accDescription(child, description);
+        return isSelf(child) ? coreText(true, description)
+                             : m_standard->get_accDescription(child, description);
     }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -196,66 +299,191 @@ public:
         return m_standard->put_accValue(child, value);
     }
 
+    // IEnumVARIANT: the standard object's enumeration of the control's children.
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override {
+        return m_enumerator->Next(count, children, fetched);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return m_enumerator->Skip(count); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return m_enumerator->Reset(); }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return m_enumerator->Clone(copy); }
+
+    // IOleWindow
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override { return m_window->GetWindow(window); }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override {
+        return m_window->ContextSensitiveHelp(enter);
+    }
+
+    // IServiceProvider: asked for the accessible object itself, a client gets this one.
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID id, void** object) override {
+        if (IsEqualGUID(service, kIAccessible) &&
+            (IsEqualIID(id, kIAccessible) || IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, IID_IUnknown)))
+            return QueryInterface(id, object);
+        return m_services->QueryService(service, id, object);
+    }
+
 private:
-    HRESULT speak(bool description, BSTR* words) {
+    ~AccessibleControl() = default;
+
+    // The child that a dispatched property get names: none given means the control itself.
+    static bool dispatchedChild(const DISPPARAMS* parameters, VARIANT& child) {
+        child.vt = VT_I4;
+        child.lVal = CHILDID_SELF;
+        if (!parameters || parameters->cArgs == 0)
+            return true;
+        if (parameters->cArgs != 1)
+            return false;
+        const VARIANT* given = &parameters->rgvarg[0];
+        if (given->vt == (VT_BYREF | VT_VARIANT) && given->pvarVal)
+            given = given->pvarVal;
+        if (given->vt == VT_ERROR && given->scode == DISP_E_PARAMNOTFOUND)
+            return true; // an optional argument left out
+        if (given->vt != VT_I4)
+            return false;
+        child.lVal = given->lVal;
+        return true;
+    }
+
+    HRESULT coreText(bool description, BSTR* words) {
         if (!words)
             return E_POINTER;
         *words = nullptr;
         if (!IsWindow(m_control))
             return E_FAIL; // the control is gone; the client still holds this object
-        const std::wstring text = m_speech(m_control, description);
-        if (text.empty())
-            return S_FALSE;
-        *words = Oleacc::get().allocString(text.c_str());
-        return *words ? S_OK : E_OUTOFMEMORY;
+        return shielded([&] {
+            const std::wstring text = m_texts(m_control, description);
+            if (text.empty())
+                return S_FALSE;
+            *words = Ole::get().allocString(text.c_str());
+            return *words ? S_OK : E_OUTOFMEMORY;
+        });
     }
 
     LONG m_references = 1;
     IAccessible* m_standard;
+    IEnumVARIANT* m_enumerator = nullptr;
+    IOleWindow* m_window = nullptr;
+    IServiceProvider* m_services = nullptr;
     HWND m_control;
-    Accessible::Speech m_speech;
+    Accessible::TextLookup m_texts;
 };
 
-LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
+// The control's object for a client's WM_GETOBJECT, or 0 for the system's answer.
+LRESULT clientObject(HWND control, WPARAM flags, Accessible::TextLookup texts) {
+    const Ole& ole = Ole::get();
+    IAccessible* standard = nullptr;
+    if (!enterCom() ||
+        FAILED(ole.createStandard(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
+        return 0;
+    auto* object = new (std::nothrow) AccessibleControl(standard, control, texts);
+    if (!object) {
+        standard->Release();
+        return 0;
+    }
+    const LRESULT result = ole.lresultFromObject(kIAccessible, flags, static_cast<IAccessible*>(object));
+    object->Release();
+    return result;
+}
+
+// Asks a control's subclass to mark it a live region; registered with the first news, so that nothing of
+// it runs at start.
+UINT s_markLiveRegion = 0;
+
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data);
 
 LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR data) {
-    return guarded(GetAncestor(control, GA_ROOT),
-                   [&] { return answer(control, message, wParam, lParam, data); });
+    // Every message of every control passes here: only three are this subclass's business.
+    if (message != WM_GETOBJECT && message != WM_NCDESTROY && (message != s_markLiveRegion || message == 0))
+        return DefSubclassProc(control, message, wParam, lParam);
+    return guarded(GetAncestor(control, GA_ROOT), [&] {
+        return handleControlMessage(control, message, wParam, lParam, reinterpret_cast<SubclassData*>(data));
+    });
 }
 
-LRESULT answer(HWND control, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data) {
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        const Oleacc& oleacc = Oleacc::get();
-        IAccessible* standard = nullptr;
-        if (oleacc.ready() && SUCCEEDED(oleacc.createStandard(control, OBJID_CLIENT, kIAccessible,
-                                                              reinterpret_cast<void**>(&standard)))) {
-            auto* object =
-                new AccessibleControl(standard, control, reinterpret_cast<Accessible::Speech>(data));
-            const LRESULT result = oleacc.lresultFromObject(kIAccessible, wParam, object);
-            object->Release();
-            return result;
-        }
+        if (const LRESULT object = clientObject(control, wParam, data->texts))
+            return object;
+    } else if (message == s_markLiveRegion && message != 0) {
+        markLiveRegion(control, *data);
+        return TRUE;
     } else if (message == WM_NCDESTROY) {
+        unmarkLiveRegion(control, *data);
         RemoveWindowSubclass(control, accessibleProc, kSubclassId);
+        delete data;
     }
     return DefSubclassProc(control, message, wParam, lParam);
+}
+
+// A UI Automation notification from the window, where the system raises them; false where it does not.
+bool raiseNotification(HWND window, int kind, const wchar_t* activity, std::string_view words,
+                       const Accessible::Notifier& notifier) {
+    if (!notifier.hostProviderFromHwnd || !notifier.raiseNotificationEvent || !enterCom())
+        return false;
+    IRawElementProviderSimple* provider = nullptr;
+    if (FAILED(notifier.hostProviderFromHwnd(window, &provider)) || !provider)
+        return false;
+    const Ole& ole = Ole::get();
+    BSTR text = ole.allocString(platform::toUtf16(words).c_str());
+    BSTR activityId = ole.allocString(activity);
+    const bool raised = text && activityId &&
+                        SUCCEEDED(notifier.raiseNotificationEvent(
+                            provider, kind, kNotificationProcessingImportantMostRecent, text, activityId));
+    ole.freeString(text);
+    ole.freeString(activityId);
+    provider->Release();
+    return raised;
 }
 
 } // namespace
 
 namespace Accessible {
 
-void attach(HWND control, Speech speech) {
-    SetWindowSubclass(control, accessibleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(speech));
+void attach(HWND control, TextLookup texts) {
+    SetWindowSubclass(control, accessibleProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(new SubclassData{texts}));
 }
 
-void notify(HWND control, Change change) {
-    if (change == Change::LiveRegion)
-        markLiveRegion(control);
-    static constexpr DWORD kEvents[] = {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE,
-                                        EVENT_OBJECT_VALUECHANGE, kLiveRegionChanged};
-    NotifyWinEvent(kEvents[static_cast<int>(change)], control, OBJID_CLIENT, CHILDID_SELF);
+const Notifier& Notifier::system() {
+    static const Notifier functions = [] {
+        Notifier found;
+        const HMODULE automation = loadSystem(L"uiautomationcore.dll");
+        found.hostProviderFromHwnd =
+            lookUp<decltype(found.hostProviderFromHwnd)>(automation, "UiaHostProviderFromHwnd");
+        found.raiseNotificationEvent =
+            lookUp<decltype(found.raiseNotificationEvent)>(automation, "UiaRaiseNotificationEvent");
+        return found;
+    }();
+    return functions;
+}
+
+void announce(HWND window, HWND control, ControlRole about, std::string_view words,
+              const Notifier* notifier) {
+    // A new result is news of an action completed; a new status supersedes the one before it.
+    const bool status = about == ControlRole::Status;
+    const bool notified = raiseNotification(
+        window, status ? kNotificationKindOther : kNotificationKindActionCompleted,
+        status ? L"Bazelot.Status" : L"Bazelot.Result", words, notifier ? *notifier : Notifier::system());
+    // MSAA: a client that reads the control finds its new name or value. The status bar's live region
+    // tells UI Automation's clients to speak it, where no notification did already: once is enough.
+    if (!status) {
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+        return;
+    }
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    if (!notified) {
+        if (!s_markLiveRegion)
+            s_markLiveRegion = RegisterWindowMessageW(L"Bazelot.MarkLiveRegion");
+        SendMessageW(control, s_markLiveRegion, 0, 0);
+        NotifyWinEvent(kLiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+Apartment::~Apartment() {
+    if (t_comEntered) {
+        t_comEntered = false;
+        Ole::get().uninitialize();
+    }
 }
 
 } // namespace Accessible

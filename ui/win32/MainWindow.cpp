@@ -50,16 +50,15 @@ void MainWindow::build(const POINT* topLeft) {
         return description ? m_model.accessibleDescription(control) : m_model.accessibleName(control);
     });
     if (topLeft)
-        m_controls->placement().place(windowDpi(m_window), topLeft);
+        m_controls->placement().sizeWindow(topLeft);
 
-    // The loaded state: nothing is checked while the window loads.
+    // The loaded state: nothing is checked while the window loads. The options are made released.
     const MainWindowModel::State& state = m_model.state();
-    for (const SystemOption option : kSystemOptions) {
-        const int index = static_cast<int>(indexOf(option));
-        SendMessageW(m_controls->handle(ControlRole::InputOption, index), BM_SETCHECK,
-                     option == state.pressedInput ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageW(m_controls->handle(ControlRole::OutputOption, index), BM_SETCHECK,
-                     option == state.pressedOutput ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (const auto& [role, pressed] : {std::pair{ControlRole::InputOption, state.pressedInput},
+                                        std::pair{ControlRole::OutputOption, state.pressedOutput}}) {
+        if (pressed)
+            SendMessageW(m_controls->handle(role, static_cast<int>(indexOf(*pressed))), BM_SETCHECK,
+                         BST_CHECKED, 0);
     }
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
 }
@@ -126,7 +125,7 @@ void MainWindow::apply(const WindowChange& change) {
         SetWindowTextW(m_controls->handle(ControlRole::ResultBox), platform::toUtf16(*change.result).c_str());
     }
     if (change.announcement)
-        announce(change.announcement->control);
+        announce(*change.announcement);
     applyTabStops();
     if (change.showAbout &&
         !runModal([this] { showAboutDialog(m_window, m_model.language(), m_session.services); }))
@@ -147,17 +146,9 @@ void MainWindow::apply(const WindowChange& change) {
         DestroyWindow(m_window);
 }
 
-void MainWindow::announce(ControlRole control) {
-    // A new status renames the status bar, a live region that a screen reader speaks where the user
-    // is, and describes the input box; a new result is the result box's new value.
-    if (control == ControlRole::Status) {
-        HWND status = m_controls->handle(ControlRole::Status);
-        Accessible::notify(status, Accessible::Change::Name);
-        Accessible::notify(status, Accessible::Change::LiveRegion);
-        Accessible::notify(m_controls->handle(ControlRole::InputBox), Accessible::Change::Description);
-    } else {
-        Accessible::notify(m_controls->handle(control), Accessible::Change::Value);
-    }
+void MainWindow::announce(const Announcement& announcement) {
+    Accessible::announce(m_window, m_controls->handle(announcement.control), announcement.control,
+                         announcement.text, m_session.notifier);
 }
 
 void MainWindow::applyTabStops() {
@@ -166,7 +157,10 @@ void MainWindow::applyTabStops() {
             continue;
         HWND handle = m_controls->handle(control.name);
         const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-        SetWindowLongPtrW(handle, GWL_STYLE,
-                          m_model.isTabStop(control) ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+        // Read here, written only when it changes: a write is a round trip to the window server.
+        const LONG_PTR wanted =
+            m_model.isTabStop(control) ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP);
+        if (wanted != style)
+            SetWindowLongPtrW(handle, GWL_STYLE, wanted);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/MainWindowModel.h"
 #include "platform/PlatformServices.h"
+#include "ui/win32/Accessible.h"
 #include "ui/win32/TableWindow.h"
 
 #include <windows.h>
@@ -12,6 +13,7 @@ struct Session {
     HINSTANCE instance;
     platform::PlatformServices services;
     int openWindows = 0;
+    const Accessible::Notifier* notifier = nullptr; // null: the system's
 };
 
 // The main window's view, shared by both languages: it builds its controls and menus from the core's
@@ -32,7 +34,7 @@ private:
     void build(const POINT* topLeft);
     void controlCommand(const Control& control, WORD notification);
     void apply(const WindowChange& change);
-    void announce(ControlRole control);
+    void announce(const Announcement& announcement);
     void applyTabStops();
 
     Session& m_session;

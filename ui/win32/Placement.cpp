@@ -57,30 +57,41 @@ void Placement::place(int dpi, const POINT* topLeft) {
     const WindowLayout& layout = m_table.layout();
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const Control& control = layout.controls[i];
-        const TwipsBox box = windowBox(layout, control);
-        RECT rect = twipsRect(box, dpi);
-        // A line is as thick as its box is high in pixels at 96 DPI, and as much thicker as the DPI is
-        // higher, so that the two lines of an etched rule stay one rule.
-        if (control.kind == ControlKind::Line)
-            rect.bottom = rect.top + MulDiv(box.height, dpi, USER_DEFAULT_SCREEN_DPI);
+        const RECT rect = controlRect(control);
         HWND handle = m_table.handles()[i];
         MoveWindow(handle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.pointSize)), FALSE);
     }
     deleteFonts(oldFonts);
+    sizeWindow(topLeft);
+}
+
+RECT Placement::controlRect(const Control& control) const {
+    const TwipsBox box = windowBox(m_table.layout(), control);
+    RECT rect = twipsRect(box, m_fontDpi);
+    // A line is as thick as its box is high in pixels at 96 DPI, and as much thicker as the DPI is
+    // higher, so that the two lines of an etched rule stay one rule.
+    if (control.kind == ControlKind::Line)
+        rect.bottom = rect.top + MulDiv(box.height, m_fontDpi, USER_DEFAULT_SCREEN_DPI);
+    return rect;
+}
+
+void Placement::sizeWindow(const POINT* topLeft) {
+    const WindowLayout& layout = m_table.layout();
     HWND window = m_table.window();
-    const SIZE size = windowSizeForClient(window, layout.clientWidth, layout.clientHeight, dpi);
+    const SIZE size = windowSizeForClient(window, layout.clientWidth, layout.clientHeight, m_fontDpi);
     SetWindowPos(window, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0u : UINT(SWP_NOMOVE)));
     InvalidateRect(window, nullptr, TRUE);
 }
 
 HFONT Placement::font(int pointSize) {
-    const Font& font = m_table.layout().font;
-    if (pointSize == 0)
-        pointSize = font.pointSize ? font.pointSize : systemPointSize();
+    // Keyed by the size asked for: the system's size is looked up once, not for every control.
     HFONT& handle = m_fonts[pointSize];
     if (!handle) {
+        const Font& font = m_table.layout().font;
+        if (pointSize == 0)
+            pointSize = font.pointSize ? font.pointSize : systemPointSize();
         LOGFONTW description{};
         description.lfHeight = -MulDiv(pointSize, m_fontDpi, 72);
         description.lfWeight = FW_NORMAL;

@@ -1,6 +1,7 @@
 #include "ui/win32/StatusBar.h"
 
 #include "ui/win32/Boxes.h"
+#include "ui/win32/Geometry.h"
 
 #include <commctrl.h>
 
@@ -20,7 +21,6 @@ struct Bar {
     HWND window;
     int lines;         // of text the panel has room for; 0: as the bar's box holds
     std::wstring text; // the panel's text: the control itself holds only the owner-draw mark
-    bool growing = false;
 };
 
 HFONT barFont(HWND bar) {
@@ -55,27 +55,33 @@ int neededHeight(const Bar& bar) {
     return 2 * (borders[1] + kEdge + margin(metrics)) + bar.lines * static_cast<int>(metrics.tmHeight);
 }
 
-// The bar keeps the top its layout gives it and reaches down to the bottom of the window's client area,
-// which grows where that leaves the bar less height than it needs. A window that cannot grow (a screen
-// too small) keeps the bar docked at the bottom, as much of it as fits.
-void dock(Bar& bar) {
+// The bar's box on the window, as its layout placed it; empty while it is not placed yet.
+RECT placedBox(const Bar& bar) {
     RECT box{};
     GetWindowRect(bar.handle, &box);
     MapWindowPoints(nullptr, bar.window, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+// The window grows, as it is sized, where its client area would leave the bar less height than it needs
+// below the top its layout gives it: in the same sizing, as a second one would cost the start-up a
+// round of moves and repaints. The system then keeps the size within the screen.
+void makeRoom(const Bar& bar, WINDOWPOS& position) {
+    const RECT box = placedBox(bar);
+    if ((position.flags & SWP_NOSIZE) || box.right <= box.left)
+        return;
+    const int frame = windowSizeForClient(bar.window, 0, 0, windowDpi(bar.window)).cy;
+    position.cy = std::max<int>(position.cy, frame + box.top + neededHeight(bar));
+}
+
+// The bar keeps its top and reaches down to the bottom of the window's client area; in a window that
+// could not grow enough (a screen too small), as much of it as fits.
+void dock(const Bar& bar) {
+    const RECT box = placedBox(bar);
     if (box.right <= box.left)
         return; // not placed yet
     RECT client{};
     GetClientRect(bar.window, &client);
-    const int shortBy = box.top + neededHeight(bar) - client.bottom;
-    if (shortBy > 0 && !bar.growing) {
-        RECT frame{};
-        GetWindowRect(bar.window, &frame);
-        bar.growing = true; // the WM_SIZE this sends only docks
-        SetWindowPos(bar.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + shortBy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        bar.growing = false;
-        GetClientRect(bar.window, &client);
-    }
     MoveWindow(bar.handle, 0, box.top, client.right, std::max<int>(client.bottom - box.top, 0), TRUE);
 }
 
@@ -133,6 +139,9 @@ LRESULT handleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         }
         break;
+    case WM_WINDOWPOSCHANGING:
+        makeRoom(bar, *reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
     case WM_SIZE: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         if (wParam != SIZE_MINIMIZED)
@@ -177,6 +186,16 @@ LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
             break;
         return copyPanelText(*bar, message == SB_GETTEXTW || message == SB_GETTEXTLENGTHW,
                              message == SB_GETTEXTW || message == SB_GETTEXTA ? lParam : 0);
+    case WM_WINDOWPOSCHANGING: {
+        // Wherever the layout puts the bar, it reaches down to the bottom of the client area, also when
+        // the window keeps its size.
+        auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+        RECT client{};
+        if (!(position.flags & SWP_NOSIZE) && GetClientRect(bar->window, &client) &&
+            client.bottom > position.y)
+            position.cy = client.bottom - position.y;
+        break;
+    }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(bar->text.size());
     case WM_GETTEXT: {

@@ -2,6 +2,7 @@
 
 #include "platform/SystemLauncher.h"
 #include "platform/SystemRegistry.h"
+#include "ui/win32/Accessible.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MessageLoop.h"
 
@@ -10,6 +11,8 @@
 int runBazelot(HINSTANCE instance, int nCmdShow) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    // Left after the last window: the windows' objects that a screen reader holds need it until then.
+    Accessible::Apartment apartment;
     platform::SystemRegistry registry;
     platform::SystemLauncher launcher;
     Session session{instance, {registry, launcher}};
