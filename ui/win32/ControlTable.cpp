@@ -50,7 +50,7 @@ WindowKind windowKind(const Control& control) {
 ControlTable::ControlTable(HWND window, const WindowLayout& layout)
     : m_window(window)
     , m_layout(layout)
-    , m_toolTips(window)
+    , m_toolTips(*this)
     , m_placement(*this, windowDpi(window)) {
     SetPropW(window, kTableProperty, this);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
@@ -87,8 +87,6 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
         }
         if (control.role == ControlRole::InputBox)
             InputBox::attach(handle);
-        if (!control.toolTip.empty())
-            m_toolTips.add(handle, control.toolTip);
         Accessible::attach(handle, accessibleText);
     }
     Accessible::attach(window, accessibleText);

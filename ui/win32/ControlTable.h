@@ -44,6 +44,7 @@ public:
 
     // The fonts and places of the controls at the window's DPI.
     Placement& placement() { return m_placement; }
+    ToolTips& toolTips() { return m_toolTips; }
     // What a screen reader is told of each control.
     AccessibleTexts& accessibleTexts() { return m_accessibleTexts; }
     const AccessibleTexts& accessibleTexts() const { return m_accessibleTexts; }

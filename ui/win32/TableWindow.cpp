@@ -125,6 +125,9 @@ LRESULT TableWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_SETCURSOR:
+        m_controls->toolTips().mouseOver();
+        break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const POINT topLeft{suggested->left, suggested->top};

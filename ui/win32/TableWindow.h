@@ -13,8 +13,8 @@
 // What the main window and the About dialog share, the way the platform's own samples write a window:
 // one static window procedure finds the object (handed over at WM_NCCREATE, kept in the window's user
 // data) and calls its handleMessage, where what both windows do alike is written once (default button,
-// static colours, activation and focus memory, DPI change, closing). The object is released when the
-// window has gone (WM_NCDESTROY) and nothing is running in it any more.
+// static colours, activation and focus memory, tool tips, DPI change, closing). The object is released
+// when the window has gone (WM_NCDESTROY) and nothing is running in it any more.
 //
 // A modal loop of the program's own (a box, a dialog) lets any message in. A close request meanwhile is
 // refused, as a toolkit's modal dialog does; should the window go another way, the object is held until

@@ -364,6 +364,18 @@ TEST_CASE("Calculate and Exit carry their tool tips") {
     for (const Language language : kLanguages) {
         Program program;
         HWND window = program.open(language);
+        // The tips are made when the mouse first comes over the window.
+        RECT button{};
+        GetWindowRect(findControl(window, rows[0].button), &button);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = MulDiv(button.left + 2, 65536, GetSystemMetrics(SM_CXSCREEN));
+        move.mi.dy = MulDiv(button.top + 2, 65536, GetSystemMetrics(SM_CYSCREEN));
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        REQUIRE(SendInput(1, &move, sizeof move) == 1);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            dispatchMessage(message);
         HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
         while (tips && GetWindow(tips, GW_OWNER) != window)
             tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
