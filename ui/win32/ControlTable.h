@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,10 @@ public:
     static constexpr int kFirstId = 100;
     static constexpr int kFirstMenuId = 1000;
 
-    ControlTable(HWND window, const WindowLayout& layout);
+    // Whether an option is pressed when the window opens.
+    using Pressed = std::function<bool(const Control& option)>;
+
+    ControlTable(HWND window, const WindowLayout& layout, const Pressed& pressed = {});
     ~ControlTable();
     ControlTable(const ControlTable&) = delete;
     ControlTable& operator=(const ControlTable&) = delete;

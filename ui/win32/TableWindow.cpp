@@ -38,8 +38,8 @@ HWND TableWindow::create(std::unique_ptr<TableWindow> object, DWORD exStyle, con
                            0, 0, owner, nullptr, instance, &object);
 }
 
-void TableWindow::buildControls(const WindowLayout& layout) {
-    m_controls = std::make_unique<ControlTable>(m_window, layout);
+void TableWindow::buildControls(const WindowLayout& layout, const ControlTable::Pressed& pressed) {
+    m_controls = std::make_unique<ControlTable>(m_window, layout, pressed);
 }
 
 LRESULT CALLBACK TableWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -43,8 +43,9 @@ protected:
     // Creates the window, which takes the object over; null when no window came to be.
     static HWND create(std::unique_ptr<TableWindow> object, DWORD exStyle, const wchar_t* className,
                        std::string_view caption, DWORD style, HWND owner, HINSTANCE instance);
-    // Builds the window's controls and menu bar from its layout table.
-    void buildControls(const WindowLayout& layout);
+    // Builds the window's controls and menu bar from its layout table, with the options that `pressed`
+    // names checked.
+    void buildControls(const WindowLayout& layout, const ControlTable::Pressed& pressed = {});
 
     // The messages both windows handle alike; everything else goes to the system. A window's own
     // handleMessage takes its messages first and hands the rest on here.

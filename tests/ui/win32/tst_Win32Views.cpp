@@ -2,6 +2,7 @@
 // and pastes. The rules themselves are the core's and tested there; these check that the views pass
 // events on and show the answers.
 #include "core/AboutFlow.h"
+#include "core/MainWindowModel.h"
 #include "core/WindowTexts.h"
 #include "engine/modBazelot.h"
 #include "platform/Utf16.h"
@@ -206,6 +207,22 @@ TEST_CASE("typed letters are upper-cased, pastes are not; the box holds 15 chara
         if (row.pasted)
             paste(box, row.pasted);
         CHECK(text(box) == row.shown);
+    }
+}
+
+TEST_CASE("a window opens with the options the core presses checked, each the tab stop of its group") {
+    for (const Language language : kLanguages) {
+        Program program;
+        HWND window = program.open(language);
+        const MainWindowModel model(language, ".");
+        for (const Control& control : model.layout().controls) {
+            if (control.kind != ControlKind::Option)
+                continue;
+            INFO(std::string(control.name));
+            HWND option = findControl(window, control.name);
+            CHECK((SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED) == model.isTabStop(control));
+            CHECK(((GetWindowLongPtrW(option, GWL_STYLE) & WS_TABSTOP) != 0) == model.isTabStop(control));
+        }
     }
 }
 
