@@ -4,7 +4,6 @@
 #include "ui/win32/Accessible.h"
 #include "ui/win32/Geometry.h"
 #include "ui/win32/InputBox.h"
-#include "ui/win32/MenuBar.h"
 #include "ui/win32/StatusBar.h"
 
 #include <commctrl.h>
@@ -54,8 +53,6 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout, const Presse
     , m_placement(*this, windowDpi(window)) {
     SetPropW(window, kTableProperty, this);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    if (!layout.menu.empty())
-        buildMenuBar(window, layout);
     bool afterOption = false;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const Control& control = layout.controls[i];

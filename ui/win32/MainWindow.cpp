@@ -33,7 +33,7 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
     auto view = std::unique_ptr<MainWindow>(new MainWindow(session, language));
     MainWindow* built = view.get();
     // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
-    HWND window = create(std::move(view), 0, kClassName, built->m_model.layout().caption,
+    HWND window = create(std::move(view), 0, kClassName, built->m_model.layout(),
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, nullptr, session.instance);
     if (!window)
         return nullptr;

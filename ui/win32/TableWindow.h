@@ -40,11 +40,11 @@ protected:
 
     // Registers the window class once, with this procedure.
     static void registerClass(HINSTANCE instance, const wchar_t* className, HICON icon = nullptr);
-    // Creates the window, which takes the object over; null when no window came to be.
+    // Creates the window with its layout's caption and menu bar; it takes the object over. Null when no
+    // window came to be.
     static HWND create(std::unique_ptr<TableWindow> object, DWORD exStyle, const wchar_t* className,
-                       std::string_view caption, DWORD style, HWND owner, HINSTANCE instance);
-    // Builds the window's controls and menu bar from its layout table, with the options that `pressed`
-    // names checked.
+                       const WindowLayout& layout, DWORD style, HWND owner, HINSTANCE instance);
+    // Builds the window's controls from its layout table, with the options that `pressed` names checked.
     void buildControls(const WindowLayout& layout, const ControlTable::Pressed& pressed = {});
 
     // The messages both windows handle alike; everything else goes to the system. A window's own
