@@ -14,8 +14,8 @@
 
 // The child windows of one top-level window, built by walking its layout table (the menu bar comes with
 // the window, see MenuBar.h). A frame becomes a group box beside its controls, not around them, so that
-// every control's WM_COMMAND reaches the window. Each control's ID is kFirstId plus its place in the table, which is also its tab
-// order; each menu item's is kFirstMenuId plus its place in the menu table.
+// every control's WM_COMMAND reaches the window. Each control's ID is kFirstId plus its place in the
+// table, which is also its tab order; each menu item's is kFirstMenuId plus its place in the menu table.
 class ControlTable {
 public:
     static constexpr int kFirstId = 100;
