@@ -18,9 +18,8 @@ public:
         registerClass(instance, kAboutClassName);
         auto dialog = std::unique_ptr<AboutDialog>(new AboutDialog(owner, language, services));
         AboutDialog* built = dialog.get();
-        HWND window =
-            create(std::move(dialog), WS_EX_DLGMODALFRAME, kAboutClassName, built->m_model.layout().caption,
-                   WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, instance);
+        HWND window = create(std::move(dialog), WS_EX_DLGMODALFRAME, kAboutClassName, built->m_model.layout(),
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU, owner, instance);
         if (!window)
             return nullptr;
         built->buildControls(built->m_model.layout());

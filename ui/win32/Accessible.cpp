@@ -2,6 +2,7 @@
 
 #include "platform/Utf16.h"
 #include "ui/win32/Boxes.h"
+#include "ui/win32/Subclass.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 2;
 // Windows 8's event for live regions; the system headers declare it only for programs that need Windows 8.
 constexpr DWORD kLiveRegionChanged = 0x8019;
 
@@ -388,31 +388,32 @@ LRESULT clientObject(HWND control, WPARAM flags, Accessible::TextLookup texts) {
 // it runs at start.
 UINT s_markLiveRegion = 0;
 
-LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data);
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                             const Subclass::Link& link);
 
-LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR data) {
+LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclass::Link link = Subclass::find(control, accessibleProc);
     // Every message of every control passes here: only three are this subclass's business.
     if (message != WM_GETOBJECT && message != WM_NCDESTROY && (message != s_markLiveRegion || message == 0))
-        return DefSubclassProc(control, message, wParam, lParam);
-    return guarded(GetAncestor(control, GA_ROOT), [&] {
-        return handleControlMessage(control, message, wParam, lParam, reinterpret_cast<SubclassData*>(data));
-    });
+        return link.callNext(control, message, wParam, lParam);
+    return guarded(control, [&] { return handleControlMessage(control, message, wParam, lParam, link); });
 }
 
-LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam, SubclassData* data) {
+LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                             const Subclass::Link& link) {
+    auto& data = *static_cast<SubclassData*>(link.data);
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        if (const LRESULT object = clientObject(control, wParam, data->texts))
+        if (const LRESULT object = clientObject(control, wParam, data.texts))
             return object;
     } else if (message == s_markLiveRegion && message != 0) {
-        markLiveRegion(control, *data);
+        markLiveRegion(control, data);
         return TRUE;
     } else if (message == WM_NCDESTROY) {
-        unmarkLiveRegion(control, *data);
-        RemoveWindowSubclass(control, accessibleProc, kSubclassId);
-        delete data;
+        unmarkLiveRegion(control, data);
+        delete &data;
+        return Subclass::finish(control, accessibleProc, wParam, lParam);
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return link.callNext(control, message, wParam, lParam);
 }
 
 // A UI Automation notification from the window, where the system raises them; false where it does not.
@@ -440,8 +441,7 @@ bool raiseNotification(HWND window, int kind, const wchar_t* activity, std::stri
 namespace Accessible {
 
 void attach(HWND control, TextLookup texts) {
-    SetWindowSubclass(control, accessibleProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(new SubclassData{texts}));
+    Subclass::install(control, accessibleProc, new SubclassData{texts});
 }
 
 const Notifier& Notifier::system() {

@@ -19,16 +19,17 @@ void showMessage(HWND owner, const Message& message) {
                 MB_OK | icon);
 }
 
-void showFailure(HWND owner, const char* what) noexcept {
+void showFailure(HWND where, const char* what) noexcept {
     try {
         // In the language of the window where it happened, which is held while the box is up; outside
         // any, in the language the program starts in.
-        TableWindow* window = TableWindow::of(GetAncestor(owner, GA_ROOT));
+        HWND root = GetAncestor(where, GA_ROOT);
+        TableWindow* window = TableWindow::of(root);
         const Message box = unexpectedFailure(window ? window->language() : Language::Russian, what);
         if (window)
-            window->runModal([&] { showMessage(owner, box); });
+            window->runModal([&] { showMessage(root, box); });
         else
-            showMessage(owner, box);
+            showMessage(root, box);
     } catch (...) {
         // Not even the box could be made (no memory): the window goes on without it.
     }

@@ -4,7 +4,6 @@
 #include "ui/win32/Accessible.h"
 #include "ui/win32/Geometry.h"
 #include "ui/win32/InputBox.h"
-#include "ui/win32/MenuBar.h"
 #include "ui/win32/StatusBar.h"
 
 #include <commctrl.h>
@@ -47,15 +46,13 @@ WindowKind windowKind(const Control& control) {
 
 } // namespace
 
-ControlTable::ControlTable(HWND window, const WindowLayout& layout)
+ControlTable::ControlTable(HWND window, const WindowLayout& layout, const Pressed& pressed)
     : m_window(window)
     , m_layout(layout)
-    , m_toolTips(window)
+    , m_toolTips(*this)
     , m_placement(*this, windowDpi(window)) {
     SetPropW(window, kTableProperty, this);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    if (!layout.menu.empty())
-        buildMenuBar(window, layout);
     bool afterOption = false;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const Control& control = layout.controls[i];
@@ -69,6 +66,12 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
         if (control.tabIndex >= 0 && !option)
             style |= WS_TABSTOP;
         afterOption = option;
+        // A pressed option is made a plain radio button, checked, then made automatic: checking an
+        // automatic one releases the rest of its group by walking all its siblings, a round trip to
+        // Wine's server each, and the others are released anyway.
+        const bool checked = option && pressed && pressed(control);
+        if (checked)
+            style = (style & ~DWORD(BS_TYPEMASK)) | BS_RADIOBUTTON;
         const std::wstring text =
             control.kind == ControlKind::TextBox ? std::wstring() : platform::toUtf16(control.text);
         // Made where it belongs, with its font: moving twenty controls afterwards is a good part of the
@@ -81,14 +84,16 @@ ControlTable::ControlTable(HWND window, const WindowLayout& layout)
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(m_placement.font(control.pointSize)),
                      FALSE);
         m_handles.push_back(handle);
+        if (checked) {
+            SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+            SendMessageW(handle, BM_SETSTYLE, kind.style, FALSE);
+        }
         if (control.kind == ControlKind::StatusBar) {
             StatusBar::attach(handle, control.textLines);
             SendMessageW(handle, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         if (control.role == ControlRole::InputBox)
             InputBox::attach(handle);
-        if (!control.toolTip.empty())
-            m_toolTips.add(handle, control.toolTip);
         Accessible::attach(handle, accessibleText);
     }
     Accessible::attach(window, accessibleText);

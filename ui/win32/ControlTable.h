@@ -7,20 +7,24 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The child windows and the menu bar of one top-level window, built by walking its layout table. A
-// frame becomes a group box beside its controls, not around them, so that every control's WM_COMMAND
-// reaches the window. Each control's ID is kFirstId plus its place in the table, which is also its tab
-// order; each menu item's is kFirstMenuId plus its place in the menu table.
+// The child windows of one top-level window, built by walking its layout table (the menu bar comes with
+// the window, see MenuBar.h). A frame becomes a group box beside its controls, not around them, so that
+// every control's WM_COMMAND reaches the window. Each control's ID is kFirstId plus its place in the
+// table, which is also its tab order; each menu item's is kFirstMenuId plus its place in the menu table.
 class ControlTable {
 public:
     static constexpr int kFirstId = 100;
     static constexpr int kFirstMenuId = 1000;
 
-    ControlTable(HWND window, const WindowLayout& layout);
+    // Whether an option is pressed when the window opens.
+    using Pressed = std::function<bool(const Control& option)>;
+
+    ControlTable(HWND window, const WindowLayout& layout, const Pressed& pressed = {});
     ~ControlTable();
     ControlTable(const ControlTable&) = delete;
     ControlTable& operator=(const ControlTable&) = delete;
@@ -44,6 +48,7 @@ public:
 
     // The fonts and places of the controls at the window's DPI.
     Placement& placement() { return m_placement; }
+    ToolTips& toolTips() { return m_toolTips; }
     // What a screen reader is told of each control.
     AccessibleTexts& accessibleTexts() { return m_accessibleTexts; }
     const AccessibleTexts& accessibleTexts() const { return m_accessibleTexts; }

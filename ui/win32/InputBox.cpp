@@ -4,14 +4,11 @@
 #include "platform/Utf16.h"
 #include "ui/win32/Boxes.h"
 #include "ui/win32/ControlTable.h"
-
-#include <commctrl.h>
+#include "ui/win32/Subclass.h"
 
 #include <string>
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 // How many characters fit in place of the selection.
 std::size_t room(HWND edit) {
@@ -59,16 +56,16 @@ void paste(HWND edit) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
 }
 
-LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
+LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Subclass::Link& link);
 
-LRESULT CALLBACK inputBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR data) {
-    return guarded(GetParent(edit), [&] { return handle(edit, message, wParam, lParam, data); });
+LRESULT CALLBACK inputBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclass::Link link = Subclass::find(edit, inputBoxProc);
+    return guarded(edit, [&] { return handle(edit, message, wParam, lParam, link); });
 }
 
-LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data) {
+LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, const Subclass::Link& link) {
     // The first half of a surrogate pair waits here for its second.
-    auto& highSurrogate = *reinterpret_cast<wchar_t*>(data);
+    auto& highSurrogate = *static_cast<wchar_t*>(link.data);
     switch (message) {
     case WM_CHAR: {
         const auto unit = static_cast<wchar_t>(wParam);
@@ -87,7 +84,7 @@ LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR 
             return 0;
         }
         for (const wchar_t upper : upperCaseTyped(typed))
-            DefSubclassProc(edit, WM_CHAR, upper, lParam);
+            link.callNext(edit, WM_CHAR, upper, lParam);
         return 0;
     }
     case WM_KEYDOWN:
@@ -101,15 +98,14 @@ LRESULT handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR 
         paste(edit);
         return 0;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(edit, inputBoxProc, kSubclassId);
         delete &highSurrogate;
-        break;
+        return Subclass::finish(edit, inputBoxProc, wParam, lParam);
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return link.callNext(edit, message, wParam, lParam);
 }
 
 } // namespace
 
 void InputBox::attach(HWND edit) {
-    SetWindowSubclass(edit, inputBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(new wchar_t(0)));
+    Subclass::install(edit, inputBoxProc, new wchar_t(0));
 }

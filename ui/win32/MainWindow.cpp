@@ -33,7 +33,7 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
     auto view = std::unique_ptr<MainWindow>(new MainWindow(session, language));
     MainWindow* built = view.get();
     // A fixed dialog frame: the window can be closed but neither resized, minimised nor maximised.
-    HWND window = create(std::move(view), 0, kClassName, built->m_model.layout().caption,
+    HWND window = create(std::move(view), 0, kClassName, built->m_model.layout(),
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, nullptr, session.instance);
     if (!window)
         return nullptr;
@@ -45,21 +45,19 @@ HWND MainWindow::open(Session& session, Language language, int show, const POINT
 }
 
 void MainWindow::build(const POINT* topLeft) {
-    buildControls(m_model.layout());
+    // The loaded state: nothing is checked while the window loads but the options the core presses.
+    const MainWindowModel::State& state = m_model.state();
+    buildControls(m_model.layout(), [&state](const Control& option) {
+        const std::optional<SystemOption>& pressed =
+            option.role == ControlRole::InputOption ? state.pressedInput : state.pressedOutput;
+        return pressed == kSystemOptions[static_cast<std::size_t>(option.index)];
+    });
     m_controls->accessibleTexts().setLookup([this](const Control& control, bool description) {
         return description ? m_model.accessibleDescription(control) : m_model.accessibleName(control);
     });
     if (topLeft)
         m_controls->placement().sizeWindow(topLeft);
 
-    // The loaded state: nothing is checked while the window loads. The options are made released.
-    const MainWindowModel::State& state = m_model.state();
-    for (const auto& [role, pressed] : {std::pair{ControlRole::InputOption, state.pressedInput},
-                                        std::pair{ControlRole::OutputOption, state.pressedOutput}}) {
-        if (pressed)
-            SendMessageW(m_controls->handle(role, static_cast<int>(indexOf(*pressed))), BM_SETCHECK,
-                         BST_CHECKED, 0);
-    }
     apply({.status = state.status, .calculateEnabled = state.calculateEnabled});
 }
 

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-void buildMenuBar(HWND window, const WindowLayout& layout) {
+HMENU menuBar(const WindowLayout& layout) {
+    if (layout.menu.empty())
+        return nullptr;
     HMENU bar = CreateMenu();
     const std::vector<MenuItem>& items = layout.menu;
     std::vector<HMENU> menus(items.size(), nullptr);
@@ -24,7 +26,7 @@ void buildMenuBar(HWND window, const WindowLayout& layout) {
             AppendMenuW(parent, MF_STRING, ControlTable::kFirstMenuId + i, text.c_str());
         }
     }
-    SetMenu(window, bar);
+    return bar;
 }
 
 MenuCommand menuCommand(const WindowLayout& layout, WPARAM id) {

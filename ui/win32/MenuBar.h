@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-// A window's menu bar, built from its layout's menu table; each item's command ID is
+// A window's menu bar, built from its layout's menu table (null for none); each item's command ID is
 // ControlTable::kFirstMenuId plus its place in that table.
-void buildMenuBar(HWND window, const WindowLayout& layout);
+HMENU menuBar(const WindowLayout& layout);
 // The command of a menu item's ID; None for any other ID.
 MenuCommand menuCommand(const WindowLayout& layout, WPARAM id);
 // The command ID of a menu item of a top-level window built by a ControlTable, by its name; 0 if none.

@@ -1,11 +1,11 @@
 #include "ui/win32/MessageLoop.h"
 
-#include "ui/win32/ControlTable.h"
+#include "ui/win32/TableWindow.h"
 
 void dispatchMessage(MSG& message) {
     // Only the windows built from a layout table are dialogs; a tool tip or a message box is not.
     HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (top && !windowName(top).empty() && IsDialogMessageW(top, &message))
+    if (top && TableWindow::of(top) && IsDialogMessageW(top, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -2,6 +2,7 @@
 
 #include "ui/win32/Boxes.h"
 #include "ui/win32/Geometry.h"
+#include "ui/win32/Subclass.h"
 
 #include <commctrl.h>
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 // The panel's edge inside the bar: without a visual style the control draws it sunken, one pixel wide at
 // any DPI, and hands over the panel inside it.
 constexpr int kEdge = 1;
@@ -105,11 +105,13 @@ void drawText(const Bar& bar, const DRAWITEMSTRUCT& item) {
     SelectObject(dc, oldFont);
 }
 
+LRESULT CALLBACK barProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+
 void setText(Bar& bar, const wchar_t* text) {
     bar.text = text ? text : L"";
     // Owner-drawn: the control keeps no text of its own and hands the panel to drawText. It need not
     // redraw a panel whose owner-draw data did not change.
-    DefSubclassProc(bar.handle, SB_SETTEXTW, SBT_OWNERDRAW, 0);
+    Subclass::find(bar.handle, barProc).callNext(bar.handle, SB_SETTEXTW, SBT_OWNERDRAW, 0);
     InvalidateRect(bar.handle, nullptr, FALSE);
 }
 
@@ -131,7 +133,9 @@ LRESULT copyPanelText(const Bar& bar, bool wide, LPARAM buffer) {
     return MAKELRESULT(length, 0);
 }
 
-LRESULT handleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Bar& bar) {
+LRESULT handleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                            const Subclass::Link& link) {
+    Bar& bar = *static_cast<Bar*>(link.data);
     switch (message) {
     case WM_DRAWITEM:
         if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == bar.handle) {
@@ -143,31 +147,34 @@ LRESULT handleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         makeRoom(bar, *reinterpret_cast<WINDOWPOS*>(lParam));
         break;
     case WM_SIZE: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = link.callNext(window, message, wParam, lParam);
         if (wParam != SIZE_MINIMIZED)
             dock(bar);
         return result;
     }
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return link.callNext(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                            DWORD_PTR data) {
-    return guarded(window, [&] {
-        return handleWindowMessage(window, message, wParam, lParam, *reinterpret_cast<Bar*>(data));
-    });
+LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclass::Link link = Subclass::find(window, parentProc);
+    if (message == WM_NCDESTROY)
+        return Subclass::finish(window, parentProc, wParam, lParam);
+    if (!link.data) // the bar has gone before the window
+        return link.callNext(window, message, wParam, lParam);
+    return guarded(window, [&] { return handleWindowMessage(window, message, wParam, lParam, link); });
 }
 
-LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar);
+LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, const Subclass::Link& link);
 
-LRESULT CALLBACK barProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    return guarded(GetParent(handle), [&] {
-        return handleBarMessage(handle, message, wParam, lParam, reinterpret_cast<Bar*>(data));
-    });
+LRESULT CALLBACK barProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclass::Link link = Subclass::find(handle, barProc);
+    return guarded(handle, [&] { return handleBarMessage(handle, message, wParam, lParam, link); });
 }
 
-LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, Bar* bar) {
+LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam,
+                         const Subclass::Link& link) {
+    auto* bar = static_cast<Bar*>(link.data);
     const bool firstPanel = LOBYTE(wParam) == 0;
     switch (message) {
     case SB_SETTEXTW:
@@ -208,12 +215,11 @@ LRESULT handleBarMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
         return static_cast<LRESULT>(length);
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(handle, barProc, kSubclassId);
-        RemoveWindowSubclass(bar->window, parentProc, kSubclassId);
+        Subclass::release(bar->window, parentProc);
         delete bar;
-        break;
+        return Subclass::finish(handle, barProc, wParam, lParam);
     }
-    return DefSubclassProc(handle, message, wParam, lParam);
+    return link.callNext(handle, message, wParam, lParam);
 }
 
 } // namespace
@@ -226,7 +232,7 @@ void StatusBar::attach(HWND handle, int lines) {
     SendMessageW(handle, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
     HWND window = GetParent(handle);
     auto* bar = new Bar{handle, window, lines, {}};
-    SetWindowSubclass(handle, barProc, kSubclassId, reinterpret_cast<DWORD_PTR>(bar));
-    SetWindowSubclass(window, parentProc, kSubclassId, reinterpret_cast<DWORD_PTR>(bar));
+    Subclass::install(handle, barProc, bar);
+    Subclass::install(window, parentProc, bar);
     SendMessageW(handle, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -3,6 +3,7 @@
 #include "platform/Utf16.h"
 #include "ui/win32/Boxes.h"
 #include "ui/win32/DefaultButton.h"
+#include "ui/win32/MenuBar.h"
 #include "ui/win32/StaticColours.h"
 
 #include <string>
@@ -30,16 +31,21 @@ void TableWindow::registerClass(HINSTANCE instance, const wchar_t* className, HI
 }
 
 HWND TableWindow::create(std::unique_ptr<TableWindow> object, DWORD exStyle, const wchar_t* className,
-                         std::string_view caption, DWORD style, HWND owner, HINSTANCE instance) {
+                         const WindowLayout& layout, DWORD style, HWND owner, HINSTANCE instance) {
     // The window takes the object over at WM_NCCREATE; a window that never came to be leaves it here.
-    // An owned window is placed by its owner; the system places a top-level one.
+    // An owned window is placed by its owner; the system places a top-level one. The menu bar comes
+    // with the window: set afterwards, it would make the system lay the frame out once more.
     const int position = owner ? 0 : CW_USEDEFAULT;
-    return CreateWindowExW(exStyle, className, platform::toUtf16(caption).c_str(), style, position, position,
-                           0, 0, owner, nullptr, instance, &object);
+    HMENU menu = menuBar(layout);
+    HWND window = CreateWindowExW(exStyle, className, platform::toUtf16(layout.caption).c_str(), style,
+                                  position, position, 0, 0, owner, menu, instance, &object);
+    if (!window && menu)
+        DestroyMenu(menu);
+    return window;
 }
 
-void TableWindow::buildControls(const WindowLayout& layout) {
-    m_controls = std::make_unique<ControlTable>(m_window, layout);
+void TableWindow::buildControls(const WindowLayout& layout, const ControlTable::Pressed& pressed) {
+    m_controls = std::make_unique<ControlTable>(m_window, layout, pressed);
 }
 
 LRESULT CALLBACK TableWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -124,6 +130,9 @@ LRESULT TableWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         } else if (m_controls->focus(focusKeeper().last())) {
             return 0;
         }
+        break;
+    case WM_SETCURSOR:
+        m_controls->toolTips().mouseOver();
         break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);

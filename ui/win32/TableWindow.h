@@ -13,8 +13,8 @@
 // What the main window and the About dialog share, the way the platform's own samples write a window:
 // one static window procedure finds the object (handed over at WM_NCCREATE, kept in the window's user
 // data) and calls its handleMessage, where what both windows do alike is written once (default button,
-// static colours, activation and focus memory, DPI change, closing). The object is released when the
-// window has gone (WM_NCDESTROY) and nothing is running in it any more.
+// static colours, activation and focus memory, tool tips, DPI change, closing). The object is released
+// when the window has gone (WM_NCDESTROY) and nothing is running in it any more.
 //
 // A modal loop of the program's own (a box, a dialog) lets any message in. A close request meanwhile is
 // refused, as a toolkit's modal dialog does; should the window go another way, the object is held until
@@ -40,11 +40,12 @@ protected:
 
     // Registers the window class once, with this procedure.
     static void registerClass(HINSTANCE instance, const wchar_t* className, HICON icon = nullptr);
-    // Creates the window, which takes the object over; null when no window came to be.
+    // Creates the window with its layout's caption and menu bar; it takes the object over. Null when no
+    // window came to be.
     static HWND create(std::unique_ptr<TableWindow> object, DWORD exStyle, const wchar_t* className,
-                       std::string_view caption, DWORD style, HWND owner, HINSTANCE instance);
-    // Builds the window's controls and menu bar from its layout table.
-    void buildControls(const WindowLayout& layout);
+                       const WindowLayout& layout, DWORD style, HWND owner, HINSTANCE instance);
+    // Builds the window's controls from its layout table, with the options that `pressed` names checked.
+    void buildControls(const WindowLayout& layout, const ControlTable::Pressed& pressed = {});
 
     // The messages both windows handle alike; everything else goes to the system. A window's own
     // handleMessage takes its messages first and hands the rest on here.

@@ -2,6 +2,7 @@
 // and pastes. The rules themselves are the core's and tested there; these check that the views pass
 // events on and show the answers.
 #include "core/AboutFlow.h"
+#include "core/MainWindowModel.h"
 #include "core/WindowTexts.h"
 #include "engine/modBazelot.h"
 #include "platform/Utf16.h"
@@ -209,6 +210,22 @@ TEST_CASE("typed letters are upper-cased, pastes are not; the box holds 15 chara
     }
 }
 
+TEST_CASE("a window opens with the options the core presses checked, each the tab stop of its group") {
+    for (const Language language : kLanguages) {
+        Program program;
+        HWND window = program.open(language);
+        const MainWindowModel model(language, ".");
+        for (const Control& control : model.layout().controls) {
+            if (control.kind != ControlKind::Option)
+                continue;
+            INFO(std::string(control.name));
+            HWND option = findControl(window, control.name);
+            CHECK((SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED) == model.isTabStop(control));
+            CHECK(((GetWindowLongPtrW(option, GWL_STYLE) & WS_TABSTOP) != 0) == model.isTabStop(control));
+        }
+    }
+}
+
 TEST_CASE("the status bar shows each verdict, Calculate is enabled only for a number it can translate") {
     struct Row {
         const char* input; // the pressed input option
@@ -364,6 +381,18 @@ TEST_CASE("Calculate and Exit carry their tool tips") {
     for (const Language language : kLanguages) {
         Program program;
         HWND window = program.open(language);
+        // The tips are made when the mouse first comes over the window.
+        RECT button{};
+        GetWindowRect(findControl(window, rows[0].button), &button);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = MulDiv(button.left + 2, 65536, GetSystemMetrics(SM_CXSCREEN));
+        move.mi.dy = MulDiv(button.top + 2, 65536, GetSystemMetrics(SM_CYSCREEN));
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        REQUIRE(SendInput(1, &move, sizeof move) == 1);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            dispatchMessage(message);
         HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
         while (tips && GetWindow(tips, GW_OWNER) != window)
             tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
