@@ -12,6 +12,7 @@
 #include "ui/win32/Accessible.h"
 #include "ui/win32/ControlTable.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/MenuBar.h"
 
 #include <doctest/doctest.h>
 
@@ -198,7 +199,16 @@ TEST_CASE("the news goes to UI Automation's notification in the core's words, in
         SendMessageW(findControl(program.window, "cmdCalculate"), BM_CLICK, 0, 0);
         expected.emplace_back(2 /* ActionCompleted */,
                               model.cmdCalculate_Click([](const Message&) {}).announcement->text);
+        // The language switch: the new window tells its own status once it is shown.
+        const Language other = language == Language::Russian ? Language::English : Language::Russian;
+        const UINT item =
+            findMenuItem(program.window, other == Language::English ? "mnuEnglish" : "mnuRussian");
+        SendMessageW(program.window, WM_COMMAND, MAKEWPARAM(item, 0), 0);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+        expected.emplace_back(4, MainWindowModel(other).replacedWindowActivated().announcement->text);
         CHECK(s_raised == expected);
+        DestroyWindow(FindWindowW(MainWindow::kClassName, nullptr));
     }
 }
 

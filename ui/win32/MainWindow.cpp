@@ -62,6 +62,10 @@ void MainWindow::build(const POINT* topLeft) {
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kReplacedWindowShown) {
+        apply(m_model.replacedWindowActivated());
+        return 0;
+    }
     if (message == WM_DESTROY && --m_session.openWindows == 0)
         PostQuitMessage(0);
     return TableWindow::handleMessage(message, wParam, lParam);
@@ -135,7 +139,8 @@ void MainWindow::apply(const WindowChange& change) {
         RECT frame{};
         GetWindowRect(m_window, &frame);
         const POINT topLeft{frame.left, frame.top};
-        open(m_session, *change.open, SW_SHOWNORMAL, &topLeft);
+        if (HWND opened = open(m_session, *change.open, SW_SHOWNORMAL, &topLeft))
+            PostMessageW(opened, kReplacedWindowShown, 0, 0);
     }
     if (change.quit)
         PostQuitMessage(0);

@@ -27,6 +27,11 @@ public:
     static HWND open(Session& session, Language language, int show, const POINT* topLeft = nullptr);
 
 private:
+    // Posted to a window opened by the language switch once it is shown and focused: the status the user
+    // last heard was the other window's, so the new one tells its own after the screen reader has
+    // presented the window.
+    static constexpr UINT kReplacedWindowShown = WM_APP + 1;
+
     MainWindow(Session& session, Language language);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void command(WPARAM wParam) override;
