@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr DWORD kPatience = 10000; // ms
-
 std::wstring className(HWND window) {
     wchar_t name[64] = L"";
     GetClassNameW(window, name, 64);
@@ -52,41 +50,6 @@ HWND buttonOf(HWND window, const char* caption) {
     return nullptr;
 }
 
-// The main window the program shows, once it is there.
-HWND mainWindow(DWORD processId, HWND other = nullptr) {
-    struct Search {
-        DWORD processId;
-        HWND other;
-        HWND found;
-    } search{processId, other, nullptr};
-    for (DWORD waited = 0; !search.found && waited < kPatience; waited += 20) {
-        EnumWindows(
-            [](HWND window, LPARAM parameter) {
-                auto* search = reinterpret_cast<Search*>(parameter);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == search->processId && window != search->other && IsWindowVisible(window) &&
-                    !GetWindow(window, GW_OWNER))
-                    search->found = window;
-                return search->found ? FALSE : TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        Sleep(20);
-    }
-    return search.found;
-}
-
-// The command ID of the main window's menu item with that command: Wine hands no other process the
-// program's menus, so the ID comes from the table the window builds them from.
-UINT menuItem(MenuCommand command) {
-    const std::vector<MenuItem>& items = mainWindowLayout(Language::Russian).menu;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].command == command)
-            return static_cast<UINT>(ControlTable::kFirstMenuId + i);
-    }
-    return 0;
-}
-
 } // namespace
 
 TEST_CASE("a screen reader names both text boxes and hears the status and the result") {
@@ -98,7 +61,7 @@ TEST_CASE("a screen reader names both text boxes and hears the status and the re
     msaa::Listener listener(process.dwProcessId);
     REQUIRE(listener.hooked());
 
-    HWND window = mainWindow(process.dwProcessId);
+    HWND window = started.waitForWindow();
     for (const WindowTexts* texts : {&russianTexts, &englishTexts}) {
         CAPTURE(std::string(texts->title));
         REQUIRE(window);
@@ -136,11 +99,12 @@ TEST_CASE("a screen reader names both text boxes and hears the status and the re
 
         // On to the English window; the Russian one closes.
         if (texts == &russianTexts) {
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(menuItem(MenuCommand::English), 0), 0);
+            PostMessageW(
+                window, WM_COMMAND,
+                MAKEWPARAM(tableMenuItem(mainWindowLayout(Language::Russian), MenuCommand::English), 0), 0);
             HWND old = window;
-            for (DWORD waited = 0; IsWindow(old) && waited < kPatience; waited += 20)
-                Sleep(20);
-            window = mainWindow(process.dwProcessId, old);
+            waitUntil([&] { return !IsWindow(old); });
+            window = started.waitForWindow();
         }
     }
     PostMessageW(window, WM_CLOSE, 0, 0);

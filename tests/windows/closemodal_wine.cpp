@@ -16,63 +16,6 @@
 
 namespace {
 
-constexpr DWORD kPatience = 10000; // ms
-
-template <typename Condition>
-bool waitUntil(Condition condition) {
-    for (DWORD waited = 0; waited < kPatience; waited += 20) {
-        if (condition())
-            return true;
-        Sleep(20);
-    }
-    return condition();
-}
-
-// A visible window of that class on the thread: a top-level window without owner when none is given.
-HWND findWindow(DWORD thread, const wchar_t* className) {
-    struct Search {
-        const wchar_t* className;
-        HWND found;
-    } search{className, nullptr};
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM parameter) {
-            auto* search = reinterpret_cast<Search*>(parameter);
-            wchar_t name[64] = L"";
-            GetClassNameW(window, name, 64);
-            const bool wanted = search->className ? std::wstring_view(name) == search->className
-                                                  : !GetWindow(window, GW_OWNER);
-            if (wanted && IsWindowVisible(window))
-                search->found = window;
-            return search->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND waitForWindow(DWORD thread, const wchar_t* className) {
-    HWND found = nullptr;
-    waitUntil([&] { return (found = findWindow(thread, className)) != nullptr; });
-    return found;
-}
-
-// Wine hands no other process the program's menus nor its tables: the IDs come from the layout the
-// windows are built from.
-HWND control(HWND window, const WindowLayout& layout, std::string_view name) {
-    const Control* entry = findControl(layout, name);
-    return entry
-               ? GetDlgItem(window, ControlTable::kFirstId + static_cast<int>(entry - layout.controls.data()))
-               : nullptr;
-}
-
-UINT menuItem(const WindowLayout& layout, MenuCommand command) {
-    for (std::size_t i = 0; i < layout.menu.size(); ++i) {
-        if (layout.menu[i].command == command)
-            return static_cast<UINT>(ControlTable::kFirstMenuId + i);
-    }
-    return 0;
-}
-
 enum class Modal { About, OverflowBox, SysInfoBox };
 
 // How the user ends the program afterwards: the close box or Alt+F4, File > Exit, or End task.
@@ -107,25 +50,24 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
         REQUIRE(started.running());
         const PROCESS_INFORMATION& process = started.process();
         REQUIRE(WaitForInputIdle(process.hProcess, kPatience) == 0);
-        const DWORD thread = process.dwThreadId;
-        HWND window = waitForWindow(thread, nullptr);
+        HWND window = started.waitForWindow();
         REQUIRE(window);
-        HWND input = control(window, layout, "txtValue");
+        HWND input = tableControl(window, layout, "txtValue");
         SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2147483648"));
 
         HWND about = nullptr;
         HWND box = nullptr;
         if (row.modal == Modal::OverflowBox) {
-            PostMessageW(control(window, layout, "cmdCalculate"), BM_CLICK, 0, 0);
+            PostMessageW(tableControl(window, layout, "cmdCalculate"), BM_CLICK, 0, 0);
         } else {
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(menuItem(layout, MenuCommand::About), 0), 0);
-            about = waitForWindow(thread, kAboutClassName);
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(tableMenuItem(layout, MenuCommand::About), 0), 0);
+            about = started.waitForWindow(kAboutClassName);
             REQUIRE(about);
             if (row.modal == Modal::SysInfoBox)
-                PostMessageW(control(about, aboutTable, "cmdSysInfo"), BM_CLICK, 0, 0);
+                PostMessageW(tableControl(about, aboutTable, "cmdSysInfo"), BM_CLICK, 0, 0);
         }
         if (row.modal != Modal::About) {
-            box = waitForWindow(thread, L"#32770");
+            box = started.waitForWindow(L"#32770");
             REQUIRE(box);
         }
 
@@ -157,7 +99,7 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
             PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
         case Ending::FileExit:
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(menuItem(layout, MenuCommand::Exit), 0), 0);
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(tableMenuItem(layout, MenuCommand::Exit), 0), 0);
             break;
         case Ending::EndTask:
             PostMessageW(window, WM_CLOSE, 0, 0);
