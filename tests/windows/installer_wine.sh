@@ -44,16 +44,25 @@ check "the installed programs start and close" \
     timeout 60 wine "$startclose" "$folder\\prjBazelot.exe" "$folder\\КВАРЗЕЛ.exe"
 
 # As a user runs it: the uninstaller copies itself away and returns at once, and that copy removes the
-# folder, the uninstaller included, within a few seconds.
+# folder, the uninstaller included, within a few seconds. That copy removes the folder before the
+# Start-menu entries and the vendor's key, so the checks wait until all of them are gone (or 30 s have
+# passed): checked as soon as the folder was gone, the Start-menu entries were at times still there.
 timeout 60 wine "$unix_folder/Uninstall.exe" /S
+keys=('HKLM\Software\Bazelot' "$uninstall_key")
+key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
+all_gone() {
+    [ ! -e "$unix_folder" ] && [ ! -e "$menu" ] || return 1
+    local key
+    for key in "${keys[@]}"; do key_gone "$key" || return 1; done
+}
 for _ in $(seq 100); do
-    [ -e "$unix_folder" ] || break
+    all_gone && break
     sleep 0.3
 done
 check "the folder removed, programs and uninstaller" test ! -e "$unix_folder"
 check "Start-menu entries removed" test ! -e "$menu"
-for key in 'HKLM\Software\Bazelot' "$uninstall_key"; do
-    check "no registry key $key" bash -c '! wine reg query "$1" >/dev/null 2>&1' - "$key"
+for key in "${keys[@]}"; do
+    check "no registry key $key" key_gone "$key"
 done
 rm -rf "$unix_folder"
 exit $((failures > 0))
