@@ -520,12 +520,12 @@ TEST_CASE("the About dialog: modal, Enter and Esc close it, System Info says whe
                         boxes.push_back(closeMessageBox(modal));
                         // Once the box is gone and the dialog active again: where the dialog has its
                         // focus. Wine hands activation back a moment after the box ends, so the focus
-                        // is read when it has landed somewhere, or after half a second without any.
+                        // is read when it has landed somewhere, or after five seconds without any.
                         s_about = about;
                         s_box = modal;
                         s_ticks = 0;
                         SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
-                            if ((IsWindow(s_box) || !GetFocus()) && ++s_ticks < 50)
+                            if ((IsWindow(s_box) || !GetFocus()) && ++s_ticks < 500)
                                 return;
                             KillTimer(nullptr, timer);
                             s_focusAfterBox = GetFocus();
