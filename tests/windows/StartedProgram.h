@@ -75,19 +75,11 @@ private:
     bool m_running = false;
 };
 
-// Wine hands no other process the program's menus nor its tables: the IDs come from the layout the
-// windows are built from.
+// Wine hands no other process the program's tables: a control's ID comes from the layout the windows
+// are built from (a menu item's from menuItemId).
 inline HWND tableControl(HWND window, const WindowLayout& layout, std::string_view name) {
     const Control* entry = findControl(layout, name);
     return entry
                ? GetDlgItem(window, ControlTable::kFirstId + static_cast<int>(entry - layout.controls.data()))
                : nullptr;
-}
-
-inline UINT tableMenuItem(const WindowLayout& layout, MenuCommand command) {
-    for (std::size_t i = 0; i < layout.menu.size(); ++i) {
-        if (layout.menu[i].command == command)
-            return static_cast<UINT>(ControlTable::kFirstMenuId + i);
-    }
-    return 0;
 }

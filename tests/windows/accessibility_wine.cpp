@@ -99,9 +99,8 @@ TEST_CASE("a screen reader names both text boxes and hears the status and the re
 
         // On to the English window; the Russian one closes.
         if (texts == &russianTexts) {
-            PostMessageW(
-                window, WM_COMMAND,
-                MAKEWPARAM(tableMenuItem(mainWindowLayout(Language::Russian), MenuCommand::English), 0), 0);
+            PostMessageW(window, WM_COMMAND,
+                         MAKEWPARAM(menuItemId(mainWindowLayout(Language::Russian), "mnuEnglish"), 0), 0);
             HWND old = window;
             waitUntil([&] { return !IsWindow(old); });
             window = started.waitForWindow();

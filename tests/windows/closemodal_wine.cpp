@@ -7,6 +7,7 @@
 #include "tests/windows/StartedProgram.h"
 #include "ui/win32/AboutDialog.h"
 #include "ui/win32/ControlTable.h"
+#include "ui/win32/MenuBar.h"
 
 #include <doctest/doctest.h>
 
@@ -60,7 +61,7 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
         if (row.modal == Modal::OverflowBox) {
             PostMessageW(tableControl(window, layout, "cmdCalculate"), BM_CLICK, 0, 0);
         } else {
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(tableMenuItem(layout, MenuCommand::About), 0), 0);
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(menuItemId(layout, "mnuAbout"), 0), 0);
             about = started.waitForWindow(kAboutClassName);
             REQUIRE(about);
             if (row.modal == Modal::SysInfoBox)
@@ -99,7 +100,7 @@ TEST_CASE("a close request while a box or dialog of the program runs is refused;
             PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
         case Ending::FileExit:
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(tableMenuItem(layout, MenuCommand::Exit), 0), 0);
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(menuItemId(layout, "mnuExit"), 0), 0);
             break;
         case Ending::EndTask:
             PostMessageW(window, WM_CLOSE, 0, 0);

@@ -35,14 +35,15 @@ MenuCommand menuCommand(const WindowLayout& layout, WPARAM id) {
                                                                                   : MenuCommand::None;
 }
 
-UINT findMenuItem(HWND window, std::string_view name) {
-    const ControlTable* table = ControlTable::of(window);
-    if (!table)
-        return 0;
-    const std::vector<MenuItem>& items = table->layout().menu;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].name == name)
+UINT menuItemId(const WindowLayout& layout, std::string_view name) {
+    for (std::size_t i = 0; i < layout.menu.size(); ++i) {
+        if (layout.menu[i].name == name)
             return static_cast<UINT>(ControlTable::kFirstMenuId + i);
     }
     return 0;
+}
+
+UINT findMenuItem(HWND window, std::string_view name) {
+    const ControlTable* table = ControlTable::of(window);
+    return table ? menuItemId(table->layout(), name) : 0;
 }

@@ -11,5 +11,7 @@
 HMENU menuBar(const WindowLayout& layout);
 // The command of a menu item's ID; None for any other ID.
 MenuCommand menuCommand(const WindowLayout& layout, WPARAM id);
+// The command ID of the layout's menu item of that name; 0 if none.
+UINT menuItemId(const WindowLayout& layout, std::string_view name);
 // The command ID of a menu item of a top-level window built by a ControlTable, by its name; 0 if none.
 UINT findMenuItem(HWND window, std::string_view name);
